@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef DATE_TIME_SCREEN_H
+#define DATE_TIME_SCREEN_H
+
+#include "chime_schedule.h"
+
+#include <QLabel>
+#include <QString>
+#include <QTime>
+
+class QMouseEvent;
+class QTimer;
+class Right_Menu;
+
+// The always-on-top clock: date, month name, time or period name, stepped by a
+// left click; a right click opens the feature menu.
+class Date_Time_Screen : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit Date_Time_Screen(QWidget *parent = nullptr);
+    ~Date_Time_Screen() override;
+
+public slots:
+    void change_time();
+    void jiho_check();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    void keep_refresh_after_whole_second(int msec);
+
+    QString font_family;
+    QTimer *change_timer = nullptr;
+    QTime disp_time;
+    QTimer *jiho_timer = nullptr;
+    int buf_click_flag = 0;
+    Right_Menu *right_menu = nullptr;
+
+    Chime_Schedule chime_schedule;
+};
+
+#endif // DATE_TIME_SCREEN_H

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "japanese_catalogue.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+bool Install_Japanese_Catalogue(QTranslator &translator, const QLocale &locale)
+{
+    if (locale.language() != QLocale::Japanese)
+        return false;
+
+    const QString name = QStringLiteral("zelvane_") + QStringLiteral("ja");
+    // A missing catalogue is not an error: the texts simply stay in English.
+    (void)translator.load(name, QString(), QString(), QString());
+    QCoreApplication::installTranslator(&translator);
+    return true;
+}

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef JAPANESE_CATALOGUE_H
+#define JAPANESE_CATALOGUE_H
+
+#include <QLocale>
+
+class QTranslator;
+
+// On a Japanese system, loads zelvane_ja from the working directory into the
+// translator and installs it, even when the file is missing (the texts then
+// stay untranslated). Any other language loads and installs nothing. Returns
+// whether the translator was installed.
+bool Install_Japanese_Catalogue(QTranslator &translator,
+                                const QLocale &locale = QLocale::system());
+
+#endif // JAPANESE_CATALOGUE_H

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Sets up a Debian 12 machine for Zelvane, builds it, then starts it or tests it.
+#
+#   ./zelvane.sh run     install what is missing, build, start the clock
+#   ./zelvane.sh test    install what is missing, build, run every test
+#
+# Works as root or as a user with sudo (used for apt-get only).
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+build="$here/build"
+
+packages=(
+    cmake g++ make pkg-config
+    qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
+    fonts-noto-cjk
+    # for the tests: a private X server, audio on a null sink, data validators
+    xvfb xauth x11-utils xdotool openbox imagemagick
+    pulseaudio pulseaudio-utils sox
+    desktop-file-utils appstream
+)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+install_missing() {
+    local missing=() package
+    for package in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "zelvane: installing ${missing[*]}"
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+build_all() {
+    cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build "$build" -j "$(nproc)"
+}
+
+run_gadget() {
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+        cat >&2 <<'MSG'
+zelvane: there is no graphical display here (neither DISPLAY nor WAYLAND_DISPLAY is set).
+Zelvane is a desktop clock: run this command from a desktop session. To try it
+without one, start a virtual display first:
+    Xvfb :99 -screen 0 1280x1024x24 & DISPLAY=:99 ./zelvane.sh run
+MSG
+        exit 1
+    fi
+    # The program reads wave/, html/ and its catalogue from the working directory.
+    cd "$build/run"
+    exec ./zelvane "$@"
+}
+
+case "${1:-}" in
+run)
+    shift
+    install_missing
+    build_all
+    run_gadget "$@"
+    ;;
+test)
+    install_missing
+    build_all
+    cd "$build"
+    ctest --output-on-failure
+    ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
