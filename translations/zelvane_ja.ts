@@ -170,5 +170,37 @@
         <source>Right click menu</source>
         <translation>右クリックメニュー</translation>
     </message>
+    <message>
+        <source>Calender</source>
+        <translation>カレンダー</translation>
+    </message>
+    <message>
+        <source>maxim Today</source>
+        <translation>今日の格言</translation>
+    </message>
+    <message>
+        <source>Known Timer</source>
+        <translation>タイマー</translation>
+    </message>
+    <message>
+        <source>mini omikuji</source>
+        <translation>ミニおみくじ</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>バージョン</translation>
+    </message>
+    <message>
+        <source>Close menu</source>
+        <translation>メニューを閉じる</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
 </context>
 </TS>

@@ -1,11 +1,99 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "right_menu.h"
 
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
 Right_Menu::Right_Menu(QWidget *parent)
     : QWidget(parent)
 {
     setFixedSize(260, 150);
+
     move(660, 475);
     setWindowFlags(Qt::WindowTitleHint);
     setWindowTitle(tr("Right click menu"));
+
+    calender_button = add_button(tr("Calender"), "calender_button");
+    maxim_button = add_button(tr("maxim Today"), "maxim_button");
+    timer_button = add_button(tr("Known Timer"), "timer_button");
+    omikuji_button = add_button(tr("mini omikuji"), "omikuji_button");
+    help_button = add_button(tr("Help"), "help_button");
+    version_button = add_button(tr("Version"), "version_button");
+    close_menu_button = add_button(tr("Close menu"), "close_menu_button");
+    quit_button = add_button(tr("Quit"), "quit_button");
+
+    auto *rows = new QVBoxLayout;
+    for (QPushButton *button : {calender_button, maxim_button, timer_button, omikuji_button,
+                                help_button, version_button, close_menu_button, quit_button}) {
+        auto *row = new QHBoxLayout;
+        row->addWidget(button, 0);
+        rows->addLayout(row, 0);
+    }
+    rows->addStretch(0);
+    setLayout(rows);
+
+    connect(calender_button, &QPushButton::clicked, this, &Right_Menu::CalenderButton_click);
+    connect(maxim_button, &QPushButton::clicked, this, &Right_Menu::Maxim_screen_show);
+    connect(timer_button, &QPushButton::clicked, this, &Right_Menu::known_timer_button_select);
+    connect(omikuji_button, &QPushButton::clicked, this, &Right_Menu::Mini_Omikuji_Game);
+    connect(help_button, &QPushButton::clicked, this, &Right_Menu::Help_Screen_Button_Clicked);
+    connect(version_button, &QPushButton::clicked, this, &Right_Menu::version_show);
+    connect(close_menu_button, &QPushButton::clicked, this, &Right_Menu::Quit_Button_Clicked);
+    connect(quit_button, &QPushButton::clicked, qApp, &QCoreApplication::quit);
+}
+
+QPushButton *Right_Menu::add_button(const QString &label, const char *object_name)
+{
+    auto *button = new QPushButton(label, this);
+    button->setObjectName(QLatin1String(object_name));
+    button->setFlat(true);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFixedHeight(21);
+    return button;
+}
+
+// Feature windows that are not built yet are null: their button only closes
+// the menu.
+void Right_Menu::open(QWidget *window)
+{
+    if (window)
+        window->show();
+    close();
+}
+
+void Right_Menu::CalenderButton_click()
+{
+    open(nullptr);
+}
+
+void Right_Menu::Mini_Omikuji_Game()
+{
+    open(nullptr);
+}
+
+void Right_Menu::Quit_Button_Clicked()
+{
+    close();
+}
+
+void Right_Menu::Help_Screen_Button_Clicked()
+{
+    open(nullptr);
+}
+
+void Right_Menu::version_show()
+{
+    open(nullptr);
+}
+
+void Right_Menu::Maxim_screen_show()
+{
+    open(nullptr);
+}
+
+void Right_Menu::known_timer_button_select()
+{
+    open(nullptr);
 }

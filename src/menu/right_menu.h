@@ -4,13 +4,40 @@
 
 #include <QWidget>
 
-// The feature menu that a right click on the clock opens.
+class QPushButton;
+
+// The feature menu that a right click on the clock opens: eight flat buttons,
+// six of which open the program's feature windows. The menu creates each
+// feature window once and only ever shows it; the window looks after its own
+// closing.
 class Right_Menu : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit Right_Menu(QWidget *parent = nullptr);
+
+public slots:
+    void CalenderButton_click();
+    void Mini_Omikuji_Game();
+    void Quit_Button_Clicked();
+    void Help_Screen_Button_Clicked();
+    void version_show();
+    void Maxim_screen_show();
+    void known_timer_button_select();
+
+private:
+    QPushButton *add_button(const QString &label, const char *object_name);
+    void open(QWidget *window);
+
+    QPushButton *maxim_button = nullptr;
+    QPushButton *timer_button = nullptr;
+    QPushButton *calender_button = nullptr;
+    QPushButton *omikuji_button = nullptr;
+    QPushButton *help_button = nullptr;
+    QPushButton *version_button = nullptr;
+    QPushButton *close_menu_button = nullptr;
+    QPushButton *quit_button = nullptr;
 };
 
 #endif // RIGHT_MENU_H
