@@ -54,6 +54,7 @@ void Tst_Date_Time_Screen::window_set_up()
     QCOMPARE(screen.cursor().shape(), Qt::PointingHandCursor);
     QCOMPARE(screen.font().pointSize(), 24);
     QCOMPARE(screen.font().weight(), QFont::Black);
+    QCOMPARE(QFontInfo(screen.font()).family(), QFontInfo(QApplication::font()).family());
     QCOMPARE(screen.alignment(), Qt::AlignHCenter);
     QCOMPARE(screen.frameStyle(), int(QFrame::Panel | QFrame::Sunken));
 

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>yyyy.M.d</source>
-        <translation>yyyy年M月d日</translation>
+        <translation>yyyy/M/d</translation>
     </message>
     <message>
         <source>h:m:ss</source>

@@ -42,7 +42,10 @@ Date_Time_Screen::Date_Time_Screen(QWidget *parent)
 
     disp_time = Time_Source::now().time();
 
-    QFont clock_font(font_family);
+    // An empty family stands for the toolkit's default family. Left empty in
+    // the font itself, the font matcher would take any face that has the
+    // weight, often a serif one.
+    QFont clock_font = font_family.isEmpty() ? QFont() : QFont(font_family);
     clock_font.setPointSize(24);
     clock_font.setWeight(QFont::Black);
     setAlignment(Qt::AlignHCenter);
