@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How much the gadget costs while it sits on the desktop all day: the refresh
+// it runs every second, the chime check, and building the whole window tree
+// at start-up. Run: QT_QPA_PLATFORM=offscreen build/bench/bench_zelvane
+#include "chime_bank.h"
+#include "date_time_screen.h"
+#include "fake_clock.h"
+#include "output_capture.h"
+
+#include <QtTest>
+
+class Bench_Zelvane : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void refresh_data();
+    void refresh();
+    void chime_check();
+    void start_up_window_tree();
+};
+
+void Bench_Zelvane::refresh_data()
+{
+    QTest::addColumn<int>("left_clicks");
+    QTest::newRow("date") << 0;
+    QTest::newRow("month name") << 1;
+    QTest::newRow("time") << 2;
+    QTest::newRow("period name") << 3;
+}
+
+void Bench_Zelvane::refresh()
+{
+    QFETCH(int, left_clicks);
+    Fake_Clock clock(QDateTime(QDate(2009, 3, 5), QTime(9, 5, 7, 100)));
+    Output_Capture quiet;
+    Date_Time_Screen screen;
+    for (int i = 0; i < left_clicks; ++i)
+        QTest::mousePress(&screen, Qt::LeftButton);
+    QBENCHMARK {
+        clock.advance_ms(1000);
+        screen.change_time();
+    }
+}
+
+void Bench_Zelvane::chime_check()
+{
+    Fake_Clock clock(QDateTime(QDate(2009, 3, 5), QTime(9, 5, 7, 100)));
+    Date_Time_Screen screen;
+    QBENCHMARK {
+        clock.advance_ms(1000);
+        screen.jiho_check();
+    }
+}
+
+void Bench_Zelvane::start_up_window_tree()
+{
+    Output_Capture quiet;
+    QBENCHMARK_ONCE {
+        Date_Time_Screen screen;
+    }
+}
+
+QTEST_MAIN(Bench_Zelvane)
+#include "bench_zelvane.moc"
