@@ -37,7 +37,8 @@ void Bench_Zelvane::refresh()
     Date_Time_Screen screen;
     for (int i = 0; i < left_clicks; ++i)
         QTest::mousePress(&screen, Qt::LeftButton);
-    QBENCHMARK {
+    QBENCHMARK
+    {
         clock.advance_ms(1000);
         screen.change_time();
     }
@@ -47,7 +48,8 @@ void Bench_Zelvane::chime_check()
 {
     Fake_Clock clock(QDateTime(QDate(2009, 3, 5), QTime(9, 5, 7, 100)));
     Date_Time_Screen screen;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         clock.advance_ms(1000);
         screen.jiho_check();
     }
@@ -56,7 +58,8 @@ void Bench_Zelvane::chime_check()
 void Bench_Zelvane::start_up_window_tree()
 {
     Output_Capture quiet;
-    QBENCHMARK_ONCE {
+    QBENCHMARK_ONCE
+    {
         Date_Time_Screen screen;
     }
 }

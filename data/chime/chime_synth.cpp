@@ -24,8 +24,14 @@ struct Partial
     double decay_s;
 };
 constexpr Partial bell[] = {
-    {0.50, 0.35, 1.60}, {1.00, 1.00, 1.10}, {1.19, 0.45, 0.90}, {1.56, 0.30, 0.70},
-    {2.00, 0.40, 0.55}, {2.51, 0.22, 0.40}, {3.01, 0.15, 0.30}, {4.07, 0.08, 0.20},
+    {0.50, 0.35, 1.60},
+    {1.00, 1.00, 1.10},
+    {1.19, 0.45, 0.90},
+    {1.56, 0.30, 0.70},
+    {2.00, 0.40, 0.55},
+    {2.51, 0.22, 0.40},
+    {3.01, 0.15, 0.30},
+    {4.07, 0.08, 0.20},
 };
 
 void add_stroke(std::vector<double> &samples, double start_s)
@@ -44,8 +50,8 @@ void add_stroke(std::vector<double> &samples, double start_s)
 
 void put_u32(std::ofstream &out, std::uint32_t v)
 {
-    const char bytes[4] = {char(v & 0xff), char((v >> 8) & 0xff), char((v >> 16) & 0xff),
-                           char((v >> 24) & 0xff)};
+    const char bytes[4]
+        = {char(v & 0xff), char((v >> 8) & 0xff), char((v >> 16) & 0xff), char((v >> 24) & 0xff)};
     out.write(bytes, 4);
 }
 

@@ -9,8 +9,7 @@ namespace {
 Chime_Bank *current_bank = nullptr;
 }
 
-Chime_Bank::Chime_Bank(QObject *parent)
-    : QObject(parent)
+Chime_Bank::Chime_Bank(QObject *parent) : QObject(parent)
 {
     for (int number = 1; number <= 12; ++number) {
         auto *effect = new QSoundEffect(this);

@@ -22,8 +22,7 @@ constexpr int latest_phase_ms = 600;
 constexpr int refresh_interval_ms = 1000;
 } // namespace
 
-Date_Time_Screen::Date_Time_Screen(QWidget *parent)
-    : QLabel(parent)
+Date_Time_Screen::Date_Time_Screen(QWidget *parent) : QLabel(parent)
 {
     font_family = QString();
     disp_time = QTime();
@@ -86,7 +85,7 @@ void Date_Time_Screen::change_time()
         setText(disp_time.toString(tr("h:m:ss")));
         setToolTip(tr(Time_Names::period(disp_time)));
         connect(jiho_timer, &QTimer::timeout, this, &Date_Time_Screen::jiho_check,
-                Qt::UniqueConnection);
+            Qt::UniqueConnection);
         jiho_timer->start(1000);
         break;
     case 3:

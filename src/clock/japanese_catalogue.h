@@ -10,7 +10,6 @@ class QTranslator;
 // translator and installs it, even when the file is missing (the texts then
 // stay untranslated). Any other language loads and installs nothing. Returns
 // whether the translator was installed.
-bool Install_Japanese_Catalogue(QTranslator &translator,
-                                const QLocale &locale = QLocale::system());
+bool Install_Japanese_Catalogue(QTranslator &translator, const QLocale &locale = QLocale::system());
 
 #endif // JAPANESE_CATALOGUE_H

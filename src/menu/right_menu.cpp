@@ -6,8 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-Right_Menu::Right_Menu(QWidget *parent)
-    : QWidget(parent)
+Right_Menu::Right_Menu(QWidget *parent) : QWidget(parent)
 {
     setFixedSize(260, 150);
 
@@ -26,7 +25,7 @@ Right_Menu::Right_Menu(QWidget *parent)
 
     auto *rows = new QVBoxLayout;
     for (QPushButton *button : {calender_button, maxim_button, timer_button, omikuji_button,
-                                help_button, version_button, close_menu_button, quit_button}) {
+             help_button, version_button, close_menu_button, quit_button}) {
         auto *row = new QHBoxLayout;
         row->addWidget(button, 0);
         rows->addLayout(row, 0);

@@ -3,8 +3,7 @@
 
 #include "time_source.h"
 
-Fake_Clock::Fake_Clock(const QDateTime &start)
-    : current(start)
+Fake_Clock::Fake_Clock(const QDateTime &start) : current(start)
 {
     Time_Source::set_reader([this] { return current; });
 }

@@ -5,9 +5,7 @@
 #include <cstdlib>
 #include <unistd.h>
 
-Output_Capture::Output_Capture(FILE *captured)
-    : stream(captured)
-    , stream_fd(fileno(captured))
+Output_Capture::Output_Capture(FILE *captured) : stream(captured), stream_fd(fileno(captured))
 {
     std::fflush(stream);
     char name[] = "/tmp/zelvane-capture-XXXXXX";

@@ -69,7 +69,8 @@ QString Program_Run::error_output()
 
 bool Program_Run::wait_for_exit(int timeout_ms)
 {
-    const bool ended = process.state() == QProcess::NotRunning || process.waitForFinished(timeout_ms);
+    const bool ended
+        = process.state() == QProcess::NotRunning || process.waitForFinished(timeout_ms);
     collect();
     return ended;
 }

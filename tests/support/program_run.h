@@ -18,7 +18,8 @@ public:
     Program_Run &operator=(const Program_Run &) = delete;
 
     // working_directory defaults to the build's run folder.
-    bool start(const QProcessEnvironment &environment, const QString &working_directory = QString());
+    bool start(
+        const QProcessEnvironment &environment, const QString &working_directory = QString());
 
     // Waits until the program has printed this exact line.
     bool wait_for_line(const QString &line, int timeout_ms = 10000);

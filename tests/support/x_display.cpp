@@ -28,9 +28,9 @@ bool X_Display::start(bool with_window_manager)
     }
     // Xvfb picks a free display itself and writes its number to the given fd.
     server.setProgram(QStringLiteral("Xvfb"));
-    server.setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                         QStringLiteral("0"), QStringLiteral("1280x1024x24"),
-                         QStringLiteral("-noreset"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    server.setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"),
+        QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("1280x1024x24"),
+        QStringLiteral("-noreset"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     server.setProcessChannelMode(QProcess::SeparateChannels);
     server.start();
     if (!server.waitForStarted(5000)) {
@@ -88,8 +88,8 @@ QList<X_Display::Window> X_Display::windows() const
     static const QRegularExpression line(QStringLiteral(
         R"re(^\s*(0x[0-9a-f]+) "(.*)": \(.*\)\s+(\d+)x(\d+)[+-]-?\d+[+-]-?\d+\s+\+?(-?\d+)\+?(-?\d+)\s*$)re"));
     QList<Window> found;
-    const QString listing = run_tool(QStringLiteral("xwininfo"),
-                                     {QStringLiteral("-root"), QStringLiteral("-tree")});
+    const QString listing
+        = run_tool(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")});
     for (const QString &text : listing.split(QLatin1Char('\n'))) {
         const QRegularExpressionMatch m = line.match(text);
         if (!m.hasMatch())
@@ -99,13 +99,14 @@ QList<X_Display::Window> X_Display::windows() const
         if (!state.contains(QLatin1String("IsViewable")))
             continue;
         found.append({id, m.captured(2),
-                      QRect(m.captured(5).toInt(), m.captured(6).toInt(), m.captured(3).toInt(),
-                            m.captured(4).toInt())});
+            QRect(m.captured(5).toInt(), m.captured(6).toInt(), m.captured(3).toInt(),
+                m.captured(4).toInt())});
     }
     return found;
 }
 
-std::optional<X_Display::Window> X_Display::wait_for_window(const QString &title, int timeout_ms) const
+std::optional<X_Display::Window> X_Display::wait_for_window(
+    const QString &title, int timeout_ms) const
 {
     QElapsedTimer waited;
     waited.start();
@@ -138,15 +139,16 @@ void X_Display::click(const QPoint &screen_position, int button) const
 {
     // No --sync: it waits for ever when the pointer is already there.
     run_tool(QStringLiteral("xdotool"),
-             {QStringLiteral("mousemove"), QString::number(screen_position.x()),
-              QString::number(screen_position.y()), QStringLiteral("sleep"), QStringLiteral("0.2"),
-              QStringLiteral("click"), QString::number(button)});
+        {QStringLiteral("mousemove"), QString::number(screen_position.x()),
+            QString::number(screen_position.y()), QStringLiteral("sleep"), QStringLiteral("0.2"),
+            QStringLiteral("click"), QString::number(button)});
 }
 
 bool X_Display::screenshot(const QString &png_path) const
 {
     QProcess import;
     import.setProcessEnvironment(environment());
-    import.start(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), png_path});
+    import.start(
+        QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), png_path});
     return import.waitForFinished(15000) && import.exitCode() == 0;
 }
