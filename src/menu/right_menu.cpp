@@ -1,15 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "right_menu.h"
 
+#include "alarm_timer.h"
+#include "calender_show.h"
+#include "help_screen.h"
+#include "version_screen.h"
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-Right_Menu::Right_Menu(QWidget *parent)
-    : QWidget(parent)
+Right_Menu::Right_Menu(QWidget *parent) : QWidget(parent)
 {
     setFixedSize(260, 150);
+    help_screen = new Help_Screen(nullptr);
+    version_screen = new Version_Screen(nullptr);
+    alarm_timer = new Alarm_Timer(nullptr);
+    calender_show = new Calender_Show(nullptr);
 
     move(660, 475);
     setWindowFlags(Qt::WindowTitleHint);
@@ -26,7 +34,7 @@ Right_Menu::Right_Menu(QWidget *parent)
 
     auto *rows = new QVBoxLayout;
     for (QPushButton *button : {calender_button, maxim_button, timer_button, omikuji_button,
-                                help_button, version_button, close_menu_button, quit_button}) {
+             help_button, version_button, close_menu_button, quit_button}) {
         auto *row = new QHBoxLayout;
         row->addWidget(button, 0);
         rows->addLayout(row, 0);
@@ -65,7 +73,7 @@ void Right_Menu::open(QWidget *window)
 
 void Right_Menu::CalenderButton_click()
 {
-    open(nullptr);
+    open(calender_show);
 }
 
 void Right_Menu::Mini_Omikuji_Game()
@@ -80,12 +88,12 @@ void Right_Menu::Quit_Button_Clicked()
 
 void Right_Menu::Help_Screen_Button_Clicked()
 {
-    open(nullptr);
+    open(help_screen);
 }
 
 void Right_Menu::version_show()
 {
-    open(nullptr);
+    open(version_screen);
 }
 
 void Right_Menu::Maxim_screen_show()
@@ -95,5 +103,5 @@ void Right_Menu::Maxim_screen_show()
 
 void Right_Menu::known_timer_button_select()
 {
-    open(nullptr);
+    open(alarm_timer);
 }

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "calender_show.h"
+
+#include "time_source.h"
+
+#include <QDate>
+
+Calender_Show::Calender_Show(QWidget *parent) : QCalendarWidget(parent)
+{
+    setWindowFlags(Qt::WindowStaysOnTopHint | Qt::WindowSystemMenuHint);
+    move(900, 120);
+    setGridVisible(true);
+    setNavigationBarVisible(true);
+    const QDate today = Time_Source::now().date();
+    setSelectedDate(QDate(today.year(), today.month(), today.day()));
+    showToday();
+}
