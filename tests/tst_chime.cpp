@@ -89,8 +89,8 @@ void Tst_Chime::forty_eight_hours_of_jittering_ticks()
     // then hh:00:00), others come early so that two share a second. Every full
     // hour from 11:00 on must ring once, with its own chime.
     while (clock.now() < start.addSecs(48 * 3600)) {
-        const int step = random.bounded(100) < 3 ? random.bounded(1500, 2100)
-                                                 : random.bounded(930, 1071);
+        const int step
+            = random.bounded(100) < 3 ? random.bounded(1500, 2100) : random.bounded(930, 1071);
         clock.advance_ms(step);
         screen.jiho_check();
     }
@@ -107,8 +107,8 @@ void Tst_Chime::bank_plays_the_twelve_files_from_the_working_directory()
     for (int n = 1; n <= 12; ++n) {
         QVERIFY(chimes.sound(n));
         QCOMPARE(chimes.sound(n)->source(),
-                 QUrl::fromLocalFile(QDir::current().absoluteFilePath(
-                     QStringLiteral("wave/jiho%1.wav").arg(n))));
+            QUrl::fromLocalFile(
+                QDir::current().absoluteFilePath(QStringLiteral("wave/jiho%1.wav").arg(n))));
     }
     QVERIFY(!chimes.sound(0));
     QVERIFY(!chimes.sound(13));

@@ -36,7 +36,8 @@ QProcessEnvironment Tst_Chime_Audio::pulse_environment() const
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-    env.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + runtime.filePath(QStringLiteral("pulse/native")));
+    env.insert(QStringLiteral("PULSE_SERVER"),
+        QStringLiteral("unix:") + runtime.filePath(QStringLiteral("pulse/native")));
     return env;
 }
 
@@ -44,28 +45,32 @@ void Tst_Chime_Audio::initTestCase()
 {
     for (const char *tool : {"pulseaudio", "parec", "sox"}) {
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-            QSKIP(qPrintable(QStringLiteral("skipped: %1 is not installed, so no chime can be heard")
-                                 .arg(QString::fromLatin1(tool))));
+            QSKIP(
+                qPrintable(QStringLiteral("skipped: %1 is not installed, so no chime can be heard")
+                               .arg(QString::fromLatin1(tool))));
     }
     QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     QProcess server;
     server.setProcessEnvironment(pulse_environment());
     server.start(QStringLiteral("pulseaudio"),
-                 {QStringLiteral("-n"), QStringLiteral("--daemonize=yes"), QStringLiteral("--exit-idle-time=-1"),
-                  QStringLiteral("-L"), QStringLiteral("module-null-sink sink_name=cap"), QStringLiteral("-L"),
-                  QStringLiteral("module-native-protocol-unix")});
+        {QStringLiteral("-n"), QStringLiteral("--daemonize=yes"),
+            QStringLiteral("--exit-idle-time=-1"), QStringLiteral("-L"),
+            QStringLiteral("module-null-sink sink_name=cap"), QStringLiteral("-L"),
+            QStringLiteral("module-native-protocol-unix")});
     server.waitForFinished(20000);
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(runtime.filePath(QStringLiteral("pulse/native"))), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        QFile::exists(runtime.filePath(QStringLiteral("pulse/native"))), 10000);
     if (!QFile::exists(runtime.filePath(QStringLiteral("pulse/native"))))
         QSKIP(qPrintable(QStringLiteral("skipped: PulseAudio could not be started: ")
-                         + QString::fromLocal8Bit(server.readAllStandardError())));
+            + QString::fromLocal8Bit(server.readAllStandardError())));
     server_started = true;
 
     // The sound back end reads these when it first connects, which is later
     // than this: nothing in this process has touched audio yet.
     qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-    qputenv("PULSE_SERVER", pulse_environment().value(QStringLiteral("PULSE_SERVER")).toLocal8Bit());
+    qputenv(
+        "PULSE_SERVER", pulse_environment().value(QStringLiteral("PULSE_SERVER")).toLocal8Bit());
 }
 
 double Tst_Chime_Audio::rms_amplitude(const QString &wav_path) const
@@ -74,8 +79,8 @@ double Tst_Chime_Audio::rms_amplitude(const QString &wav_path) const
     sox.start(QStringLiteral("sox"), {wav_path, QStringLiteral("-n"), QStringLiteral("stat")});
     sox.waitForFinished(30000);
     const QString report = QString::fromLocal8Bit(sox.readAllStandardError());
-    const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral(R"(RMS\s+amplitude:\s+([0-9.eE+-]+))")).match(report);
+    const QRegularExpressionMatch m
+        = QRegularExpression(QStringLiteral(R"(RMS\s+amplitude:\s+([0-9.eE+-]+))")).match(report);
     return m.hasMatch() ? m.captured(1).toDouble() : -1.0;
 }
 
@@ -84,8 +89,9 @@ void Tst_Chime_Audio::chime_at_full_hour_is_heard()
     const QString recording = runtime.filePath(QStringLiteral("heard.wav"));
     QProcess recorder;
     recorder.setProcessEnvironment(pulse_environment());
-    recorder.start(QStringLiteral("parec"), {QStringLiteral("-d"), QStringLiteral("cap.monitor"),
-                                             QStringLiteral("--file-format=wav"), recording});
+    recorder.start(QStringLiteral("parec"),
+        {QStringLiteral("-d"), QStringLiteral("cap.monitor"), QStringLiteral("--file-format=wav"),
+            recording});
     QVERIFY(recorder.waitForStarted(5000));
 
     const QString previous = QDir::currentPath();

@@ -21,7 +21,8 @@ private:
 void Tst_Clock_Program::initTestCase()
 {
     if (!display.start())
-        QSKIP(qPrintable(QStringLiteral("skipped: no X display for the real program: ") + display.error()));
+        QSKIP(qPrintable(
+            QStringLiteral("skipped: no X display for the real program: ") + display.error()));
 }
 
 void Tst_Clock_Program::clock_appears_in_place_and_steps_on_a_click()
@@ -36,14 +37,16 @@ void Tst_Clock_Program::clock_appears_in_place_and_steps_on_a_click()
     QCOMPARE(clock->geometry, QRect(790, 640, 220, 40));
 
     display.click(clock->geometry.center());
-    QVERIFY2(program.wait_for_line(QStringLiteral("buf_click_flag=1")), qPrintable(program.lines().join('\n')));
+    QVERIFY2(program.wait_for_line(QStringLiteral("buf_click_flag=1")),
+        qPrintable(program.lines().join('\n')));
     // The month name keeps the date's size.
-    QCOMPARE(display.wait_for_window(QStringLiteral("Zelvane(Clock+)"))->geometry.size(), QSize(220, 40));
+    QCOMPARE(display.wait_for_window(QStringLiteral("Zelvane(Clock+)"))->geometry.size(),
+        QSize(220, 40));
 
     display.click(clock->geometry.center());
     QVERIFY(program.wait_for_line(QStringLiteral("buf_click_flag=2")));
     QTRY_COMPARE_WITH_TIMEOUT(display.wait_for_window(QStringLiteral("Zelvane(Clock+)"))->geometry,
-                              QRect(790, 640, 200, 40), 5000);
+        QRect(790, 640, 200, 40), 5000);
 }
 
 void Tst_Clock_Program::japanese_system_shows_japanese_title()

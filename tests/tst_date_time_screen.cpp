@@ -97,8 +97,8 @@ void Tst_Date_Time_Screen::four_displays_with_their_sizes_and_tooltips()
     QCOMPARE(screen.size(), QSize(220, 40));
 
     QCOMPARE(output.take_lines(),
-             QStringList({"buf_click_flag=1", "buf_click_flag=2", "buf_click_flag=3",
-                          "buf_click_flag=0", "buf_click_flag=1"}));
+        QStringList({"buf_click_flag=1", "buf_click_flag=2", "buf_click_flag=3", "buf_click_flag=0",
+            "buf_click_flag=1"}));
 }
 
 void Tst_Date_Time_Screen::right_and_middle_presses_keep_the_display()
@@ -119,7 +119,8 @@ void Tst_Date_Time_Screen::right_and_middle_presses_keep_the_display()
     // The menu opens at its own place, whatever the clock's.
     QWidget *menu = nullptr;
     for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (!windows_before.contains(window) && window->windowTitle() == QLatin1String("Right click menu"))
+        if (!windows_before.contains(window)
+            && window->windowTitle() == QLatin1String("Right click menu"))
             menu = window;
     }
     QVERIFY(menu);
@@ -140,8 +141,8 @@ void Tst_Date_Time_Screen::period_display_wraps_around_midnight()
         press(&screen, Qt::LeftButton);
 
     for (const QDateTime &moment :
-         {QDateTime(QDate(2009, 12, 31), QTime(23, 0)), QDateTime(QDate(2010, 1, 1), QTime(0, 0)),
-          QDateTime(QDate(2010, 1, 1), QTime(0, 30))}) {
+        {QDateTime(QDate(2009, 12, 31), QTime(23, 0)), QDateTime(QDate(2010, 1, 1), QTime(0, 0)),
+            QDateTime(QDate(2010, 1, 1), QTime(0, 30))}) {
         clock.set(moment);
         screen.change_time();
         QCOMPARE(screen.text(), QStringLiteral("Ne no koku"));
@@ -208,8 +209,9 @@ void Tst_Date_Time_Screen::time_display_shows_every_second_once()
         screen.change_time();
         const QTime now_shown = QTime::fromString(screen.text(), QStringLiteral("h:m:ss"));
         if (now_shown != shown.addSecs(1))
-            QFAIL(qPrintable(QStringLiteral("tick %1: %2 followed %3").arg(tick).arg(screen.text(),
-                                                                           shown.toString())));
+            QFAIL(qPrintable(QStringLiteral("tick %1: %2 followed %3")
+                                 .arg(tick)
+                                 .arg(screen.text(), shown.toString())));
         shown = now_shown;
     }
 }

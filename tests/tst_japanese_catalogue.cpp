@@ -19,8 +19,7 @@ const QDateTime fixed_moment(QDate(2009, 3, 5), QTime(9, 5, 7));
 class Working_Directory
 {
 public:
-    explicit Working_Directory(const QString &path)
-        : previous(QDir::currentPath())
+    explicit Working_Directory(const QString &path) : previous(QDir::currentPath())
     {
         QDir::setCurrent(path);
     }
@@ -51,7 +50,8 @@ private slots:
 void Tst_Japanese_Catalogue::japanese_system_with_catalogue_is_translated()
 {
     QTemporaryDir folder;
-    QVERIFY(QFile::copy(catalogue_in_run_folder(), folder.filePath(QStringLiteral("zelvane_ja.qm"))));
+    QVERIFY(
+        QFile::copy(catalogue_in_run_folder(), folder.filePath(QStringLiteral("zelvane_ja.qm"))));
     Working_Directory here(folder.path());
     Fake_Clock clock(fixed_moment);
 
@@ -98,12 +98,13 @@ void Tst_Japanese_Catalogue::japanese_system_without_catalogue_stays_english_and
 void Tst_Japanese_Catalogue::other_language_loads_nothing()
 {
     QTemporaryDir folder;
-    QVERIFY(QFile::copy(catalogue_in_run_folder(), folder.filePath(QStringLiteral("zelvane_ja.qm"))));
+    QVERIFY(
+        QFile::copy(catalogue_in_run_folder(), folder.filePath(QStringLiteral("zelvane_ja.qm"))));
     Working_Directory here(folder.path());
     Fake_Clock clock(fixed_moment);
 
     for (const QLocale &locale : {QLocale(QLocale::English, QLocale::UnitedStates),
-                                  QLocale(QLocale::German), QLocale(QLocale::Chinese)}) {
+             QLocale(QLocale::German), QLocale(QLocale::Chinese)}) {
         QTranslator translator;
         QVERIFY(!Install_Japanese_Catalogue(translator, locale));
         QVERIFY(translator.isEmpty());
@@ -124,8 +125,8 @@ void Tst_Japanese_Catalogue::every_text_has_a_finished_japanese_entry()
 
     QProcess lupdate;
     lupdate.start(QStringLiteral(LUPDATE_PROGRAM),
-                  {QStringLiteral("-locations"), QStringLiteral("none"), QStringLiteral("-silent"),
-                   QStringLiteral(ZELVANE_SOURCE_DIR "/src"), QStringLiteral("-ts"), copy});
+        {QStringLiteral("-locations"), QStringLiteral("none"), QStringLiteral("-silent"),
+            QStringLiteral(ZELVANE_SOURCE_DIR "/src"), QStringLiteral("-ts"), copy});
     QVERIFY(lupdate.waitForFinished(120000));
     QCOMPARE(lupdate.exitCode(), 0);
 
@@ -157,7 +158,8 @@ void Tst_Japanese_Catalogue::every_text_has_a_finished_japanese_entry()
     }
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
     QVERIFY2(missing.isEmpty(),
-             qPrintable(QStringLiteral("texts without a Japanese entry:\n  ") + missing.join(QStringLiteral("\n  "))));
+        qPrintable(QStringLiteral("texts without a Japanese entry:\n  ")
+            + missing.join(QStringLiteral("\n  "))));
     QVERIFY(finished > 0);
 }
 

@@ -71,7 +71,7 @@ void validate_with(const QString &tool, const QStringList &arguments)
     process.start(tool, arguments);
     QVERIFY(process.waitForFinished(60000));
     QVERIFY2(process.exitCode() == 0,
-             qPrintable(process.readAllStandardOutput() + process.readAllStandardError()));
+        qPrintable(process.readAllStandardOutput() + process.readAllStandardError()));
 }
 
 } // namespace
@@ -94,7 +94,8 @@ void Tst_Run_Data::chime_n_strikes_n_times()
     for (int n = 1; n <= 12; ++n) {
         const QString path = wave_folder.absoluteFilePath(QStringLiteral("jiho%1.wav").arg(n));
         const Wave wave = read_wave(path);
-        QVERIFY2(!wave.samples.isEmpty(), qPrintable(path + QStringLiteral(" is not a PCM WAV file")));
+        QVERIFY2(
+            !wave.samples.isEmpty(), qPrintable(path + QStringLiteral(" is not a PCM WAV file")));
         QCOMPARE(wave.channels, 1);
         QCOMPARE(wave.bits, 16);
         QVERIFY(wave.sample_rate >= 16000);
@@ -123,7 +124,7 @@ void Tst_Run_Data::desktop_entry_is_valid()
 void Tst_Run_Data::metainfo_is_valid()
 {
     validate_with(QStringLiteral("appstreamcli"),
-                  {QStringLiteral("validate"), QStringLiteral("--no-net"), QStringLiteral(METAINFO_FILE)});
+        {QStringLiteral("validate"), QStringLiteral("--no-net"), QStringLiteral(METAINFO_FILE)});
 }
 
 QTEST_GUILESS_MAIN(Tst_Run_Data)

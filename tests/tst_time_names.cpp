@@ -23,10 +23,18 @@ void Tst_Time_Names::month_names_data()
     QTest::addColumn<QString>("traditional");
     QTest::addColumn<QString>("english");
     const char *rows[12][2] = {
-        {"Usi no Tuki", "January"},   {"Tora no Tuki", "February"}, {"U no Tuki", "March"},
-        {"Tatu no Tuki", "April"},    {"Mi no Tuki", "May"},        {"Uma no Tuki", "June"},
-        {"Hituji no Tuki", "July"},   {"Saru no Tuki", "August "},  {"Tori no Tuki", "September"},
-        {"inu no Tuki", "October"},   {"I no Tuki", "November"},    {"Ne no Tuki", "December"},
+        {"Usi no Tuki", "January"},
+        {"Tora no Tuki", "February"},
+        {"U no Tuki", "March"},
+        {"Tatu no Tuki", "April"},
+        {"Mi no Tuki", "May"},
+        {"Uma no Tuki", "June"},
+        {"Hituji no Tuki", "July"},
+        {"Saru no Tuki", "August "},
+        {"Tori no Tuki", "September"},
+        {"inu no Tuki", "October"},
+        {"I no Tuki", "November"},
+        {"Ne no Tuki", "December"},
     };
     for (int m = 1; m <= 12; ++m)
         QTest::addRow("%d", m) << m << QString::fromLatin1(rows[m - 1][0])
@@ -54,9 +62,9 @@ void Tst_Time_Names::period_at_every_hour_boundary_data()
 {
     QTest::addColumn<QTime>("time");
     QTest::addColumn<QString>("period");
-    const char *names[12] = {"Ne no koku",     "Ushi no koku", "Tora no koku", "U no koku",
-                             "Tatu no koku",   "Me no koku",   "Uma no koku",  "Hituji no koku",
-                             "Saru no koku",   "Tori no koku", "Inu no koku",  "i no koku"};
+    const char *names[12] = {"Ne no koku", "Ushi no koku", "Tora no koku", "U no koku",
+        "Tatu no koku", "Me no koku", "Uma no koku", "Hituji no koku", "Saru no koku",
+        "Tori no koku", "Inu no koku", "i no koku"};
     // Each period starts at an odd hour; check its first and last moment, and
     // the last moment of the hour before it.
     for (int k = 0; k < 12; ++k) {
@@ -81,8 +89,8 @@ void Tst_Time_Names::period_at_every_hour_boundary()
 
 void Tst_Time_Names::chime_for_every_hour()
 {
-    const int expected[24] = {12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11,
-                              12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+    const int expected[24]
+        = {12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
     for (int hour = 0; hour < 24; ++hour)
         QCOMPARE(Time_Names::chime_sound(hour), expected[hour]);
 }

@@ -13,5 +13,6 @@ Calender_Show::Calender_Show(QWidget *parent) : QCalendarWidget(parent)
     setNavigationBarVisible(true);
     const QDate today = Time_Source::now().date();
     setSelectedDate(QDate(today.year(), today.month(), today.day()));
-    showToday();
+    // The month of the start-up date, read from the program's own clock.
+    setCurrentPage(today.year(), today.month());
 }
