@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>Alarm_Timer</name>
+    <message>
+        <source>Alrm Timer screen</source>
+        <translation>タイマー画面</translation>
+    </message>
+</context>
+<context>
     <name>Date_Time_Screen</name>
     <message>
         <source>Zelvane(Clock+)</source>
@@ -165,6 +172,13 @@
     </message>
 </context>
 <context>
+    <name>Help_Screen</name>
+    <message>
+        <source>How to use screen</source>
+        <translation>使い方画面</translation>
+    </message>
+</context>
+<context>
     <name>Right_Menu</name>
     <message>
         <source>Right click menu</source>
@@ -201,6 +215,41 @@
     <message>
         <source>Quit</source>
         <translation>終了</translation>
+    </message>
+</context>
+<context>
+    <name>Version_Screen</name>
+    <message>
+        <source>Version screen</source>
+        <translation>バージョン画面</translation>
+    </message>
+    <message>
+        <source>Soft name:Zelvane</source>
+        <translation>ソフト名:ゼルヴァーネ</translation>
+    </message>
+    <message>
+        <source>Author:The Zelvane developers</source>
+        <translation>作者:ゼルヴァーネ開発者一同</translation>
+    </message>
+    <message>
+        <source>Version:version 1.00</source>
+        <translation>バージョン:1.00</translation>
+    </message>
+    <message>
+        <source>URL:https://zelvane.example.org/</source>
+        <translation>URL:https://zelvane.example.org/</translation>
+    </message>
+    <message>
+        <source>Copyright (C) The Zelvane project</source>
+        <translation>Copyright (C) ゼルヴァーネ・プロジェクト</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version Information</source>
+        <translation>バージョン情報</translation>
     </message>
 </context>
 </TS>

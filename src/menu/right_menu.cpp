@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "right_menu.h"
 
+#include "alarm_timer.h"
+#include "calender_show.h"
+#include "help_screen.h"
+#include "version_screen.h"
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -9,6 +14,10 @@
 Right_Menu::Right_Menu(QWidget *parent) : QWidget(parent)
 {
     setFixedSize(260, 150);
+    help_screen = new Help_Screen(nullptr);
+    version_screen = new Version_Screen(nullptr);
+    alarm_timer = new Alarm_Timer(nullptr);
+    calender_show = new Calender_Show(nullptr);
 
     move(660, 475);
     setWindowFlags(Qt::WindowTitleHint);
@@ -64,7 +73,7 @@ void Right_Menu::open(QWidget *window)
 
 void Right_Menu::CalenderButton_click()
 {
-    open(nullptr);
+    open(calender_show);
 }
 
 void Right_Menu::Mini_Omikuji_Game()
@@ -79,12 +88,12 @@ void Right_Menu::Quit_Button_Clicked()
 
 void Right_Menu::Help_Screen_Button_Clicked()
 {
-    open(nullptr);
+    open(help_screen);
 }
 
 void Right_Menu::version_show()
 {
-    open(nullptr);
+    open(version_screen);
 }
 
 void Right_Menu::Maxim_screen_show()
@@ -94,5 +103,5 @@ void Right_Menu::Maxim_screen_show()
 
 void Right_Menu::known_timer_button_select()
 {
-    open(nullptr);
+    open(alarm_timer);
 }

@@ -4,7 +4,11 @@
 
 #include <QWidget>
 
+class Alarm_Timer;
+class Calender_Show;
+class Help_Screen;
 class QPushButton;
+class Version_Screen;
 
 // The feature menu that a right click on the clock opens: eight flat buttons,
 // six of which open the program's feature windows. The menu creates each
@@ -30,6 +34,10 @@ private:
     QPushButton *add_button(const QString &label, const char *object_name);
     void open(QWidget *window);
 
+    Version_Screen *version_screen = nullptr;
+    Help_Screen *help_screen = nullptr;
+    Calender_Show *calender_show = nullptr;
+    Alarm_Timer *alarm_timer = nullptr;
     QPushButton *maxim_button = nullptr;
     QPushButton *timer_button = nullptr;
     QPushButton *calender_button = nullptr;

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Makes the pictures of the help pages from the program's own windows:
+//   zelvane_help_pictures <data folder>
+// writes <data folder>/html/images/*.png. Run it offscreen
+// (QT_QPA_PLATFORM=offscreen) and commit the pictures.
+#include "alarm_timer.h"
+#include "calender_show.h"
+#include "date_time_screen.h"
+#include "help_screen.h"
+#include "right_menu.h"
+#include "time_source.h"
+#include "version_screen.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMouseEvent>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+void left_click(QWidget *widget, int times)
+{
+    for (int i = 0; i < times; ++i) {
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5),
+            widget->mapToGlobal(QPointF(5, 5)), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &press);
+    }
+}
+
+// The clock on a fixed day, stepped to one of its four displays.
+QWidget *clock_showing(int display)
+{
+    auto *clock = new Date_Time_Screen;
+    left_click(clock, display);
+    return clock;
+}
+
+struct Picture
+{
+    const char *file;
+    std::function<QWidget *()> make;
+};
+
+// One line per picture.
+const Picture pictures[] = {
+    {"clock_date.png", [] { return clock_showing(0); }},
+    {"clock_month.png", [] { return clock_showing(1); }},
+    {"clock_time.png", [] { return clock_showing(2); }},
+    {"clock_period.png", [] { return clock_showing(3); }},
+    {"menu.png", [] { return new Right_Menu; }},
+    {"countdown.png", [] { return new Alarm_Timer; }},
+    {"calendar.png", [] { return new Calender_Show; }},
+    {"help.png", [] { return new Help_Screen; }},
+    {"version.png", [] { return new Version_Screen; }},
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: zelvane_help_pictures <data folder>\n");
+        return 2;
+    }
+    // The help window reads ./html from here, as the program does from its run folder.
+    QDir::setCurrent(QString::fromLocal8Bit(argv[1]));
+    const QDir images(QStringLiteral("html/images"));
+    QDir().mkpath(images.path());
+    Time_Source::set_reader([] { return QDateTime(QDate(2009, 3, 5), QTime(9, 5, 7)); });
+
+    int failures = 0;
+    for (const Picture &picture : pictures) {
+        QWidget *window = picture.make();
+        window->show();
+        QApplication::processEvents();
+        if (!window->grab().save(images.filePath(QLatin1String(picture.file)))) {
+            std::fprintf(stderr, "could not write %s\n", picture.file);
+            ++failures;
+        }
+        window->hide();
+    }
+    return failures == 0 ? 0 : 1;
+}

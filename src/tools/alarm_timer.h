@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef ALARM_TIMER_H
+#define ALARM_TIMER_H
+
+#include <QLCDNumber>
+
+class QCloseEvent;
+class QMouseEvent;
+class QTimer;
+
+// A countdown worked only by clicks on its number: a left click picks the
+// next preset (60, 180, 300 s), a right click steps through start, stop and
+// reset.
+class Alarm_Timer : public QLCDNumber
+{
+    Q_OBJECT
+
+public:
+    explicit Alarm_Timer(QWidget *parent = nullptr);
+
+public slots:
+    void Change_time();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QTimer *tick_timer = nullptr;
+    int buf_time = 60;
+    int buf_mode = 0;
+};
+
+#endif // ALARM_TIMER_H

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef CALENDER_SHOW_H
+#define CALENDER_SHOW_H
+
+#include <QCalendarWidget>
+
+// The month calendar as an always-on-top window of its own, opened on the
+// date the program started.
+class Calender_Show : public QCalendarWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Calender_Show(QWidget *parent = nullptr);
+};
+
+#endif // CALENDER_SHOW_H

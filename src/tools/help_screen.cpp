@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "help_screen.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+
+Help_Screen::Help_Screen(QWidget *parent) : QTextBrowser(parent)
+{
+    setFixedSize(460, 560);
+    setWindowFlags(Qt::WindowStaysOnTopHint | Qt::WindowSystemMenuHint);
+    setWindowTitle(tr("How to use screen"));
+    setSource(QUrl(QStringLiteral("./html/index.html")));
+}
+
+// Relative to the page on display, this is the start page again.
+void Help_Screen::closeEvent(QCloseEvent *event)
+{
+    setSource(QUrl(QStringLiteral("./index.html")));
+    hide();
+    event->accept();
+}
+
+// Web and mail links go to the desktop's own programs: the browser here
+// cannot show them and would go blank. A page that is not there is not
+// loaded, so the window keeps what it shows (empty if the start page is
+// missing) instead of blanking. Local pages are loaded by absolute path:
+// from a relative source the browser would look up the links of a page in
+// the working directory instead of beside the page.
+void Help_Screen::doSetSource(const QUrl &name, QTextDocument::ResourceType type)
+{
+    const QUrl target = source().isEmpty() ? name : source().resolved(name);
+    const QString scheme = target.scheme();
+    if (scheme.isEmpty() || scheme == QLatin1String("file")) {
+        const QString path = scheme.isEmpty() ? target.path() : target.toLocalFile();
+        const QFileInfo page(path);
+        if (!page.isFile())
+            return;
+        QUrl local = QUrl::fromLocalFile(page.absoluteFilePath());
+        local.setFragment(target.fragment());
+        QTextBrowser::doSetSource(local, type);
+        return;
+    }
+    if (scheme == QLatin1String("qrc")) {
+        QTextBrowser::doSetSource(name, type);
+        return;
+    }
+    QDesktopServices::openUrl(target);
+}
