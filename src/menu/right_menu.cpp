@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "right_menu.h"
 
+#include "config_mini_omikuji.h"
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -10,6 +12,7 @@ Right_Menu::Right_Menu(QWidget *parent)
     : QWidget(parent)
 {
     setFixedSize(260, 150);
+    config_omikuji = new Config_Mini_Omikuji(nullptr);
 
     move(660, 475);
     setWindowFlags(Qt::WindowTitleHint);
@@ -70,7 +73,7 @@ void Right_Menu::CalenderButton_click()
 
 void Right_Menu::Mini_Omikuji_Game()
 {
-    open(nullptr);
+    open(config_omikuji);
 }
 
 void Right_Menu::Quit_Button_Clicked()
