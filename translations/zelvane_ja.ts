@@ -319,7 +319,7 @@
     </message>
     <message>
         <source>you have pure luck</source>
-        <translation>運に助けられる</translation>
+        <translation>運任せになる</translation>
     </message>
     <message>
         <source>injustice has taboo</source>
