@@ -44,6 +44,8 @@ void Tst_Chime::rings_once_at_the_full_hour()
     Chime_Bank chimes;
     QSignalSpy rung(&chimes, &Chime_Bank::chime_requested);
     Date_Time_Screen screen;
+    // Building the window tree prints its own trace lines; they are not this test's matter.
+    output.take_lines();
 
     screen.jiho_check();
     if (sound == 0) {
@@ -84,6 +86,8 @@ void Tst_Chime::forty_eight_hours_of_jittering_ticks()
     Chime_Bank chimes;
     QSignalSpy rung(&chimes, &Chime_Bank::chime_requested);
     Date_Time_Screen screen;
+    // Building the window tree prints its own trace lines; they are not this test's matter.
+    output.take_lines();
 
     // Ticks about a second apart: some skip up to two seconds (and so now and
     // then hh:00:00), others come early so that two share a second. Every full

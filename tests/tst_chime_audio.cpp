@@ -102,6 +102,8 @@ void Tst_Chime_Audio::chime_at_full_hour_is_heard()
         Chime_Bank chimes;
         QTRY_COMPARE_WITH_TIMEOUT(chimes.sound(12)->status(), QSoundEffect::Ready, 10000);
         Date_Time_Screen screen;
+        // Building the window tree prints its own trace lines; they are not this test's matter.
+        output.take_lines();
         screen.jiho_check();
         QCOMPARE(output.take_lines(), QStringList({"jiho check ok"}));
         QTRY_VERIFY_WITH_TIMEOUT(chimes.sound(12)->isPlaying(), 5000);

@@ -3,6 +3,7 @@
 
 #include "alarm_timer.h"
 #include "calender_show.h"
+#include "config_mini_omikuji.h"
 #include "help_screen.h"
 #include "version_screen.h"
 
@@ -16,6 +17,7 @@ Right_Menu::Right_Menu(QWidget *parent) : QWidget(parent)
     setFixedSize(260, 150);
     help_screen = new Help_Screen(nullptr);
     version_screen = new Version_Screen(nullptr);
+    config_omikuji = new Config_Mini_Omikuji(nullptr);
     alarm_timer = new Alarm_Timer(nullptr);
     calender_show = new Calender_Show(nullptr);
 
@@ -78,7 +80,7 @@ void Right_Menu::CalenderButton_click()
 
 void Right_Menu::Mini_Omikuji_Game()
 {
-    open(nullptr);
+    open(config_omikuji);
 }
 
 void Right_Menu::Quit_Button_Clicked()

@@ -6,6 +6,7 @@
 
 class Alarm_Timer;
 class Calender_Show;
+class Config_Mini_Omikuji;
 class Help_Screen;
 class QPushButton;
 class Version_Screen;
@@ -38,6 +39,7 @@ private:
     Help_Screen *help_screen = nullptr;
     Calender_Show *calender_show = nullptr;
     Alarm_Timer *alarm_timer = nullptr;
+    Config_Mini_Omikuji *config_omikuji = nullptr;
     QPushButton *maxim_button = nullptr;
     QPushButton *timer_button = nullptr;
     QPushButton *calender_button = nullptr;

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef FORTUNE_TABLE_H
+#define FORTUNE_TABLE_H
+
+// The fixed texts of the fortune drawing: for each grade, from 1 (best) to 12
+// (worst), its name and four sayings. Row n holds grade n + 1. The texts are
+// untranslated source texts; the fortune windows translate them in their own
+// contexts.
+
+constexpr int fortune_row_count = 12;
+
+extern const char *const unsei_name_table[fortune_row_count];
+extern const char *const study_text_table[fortune_row_count];
+extern const char *const lover_text_table[fortune_row_count];
+extern const char *const money_text_table[fortune_row_count];
+extern const char *const trouble_text_table[fortune_row_count];
+
+// The grade names again, in the configuration window's context: lupdate files a
+// literal under one context only, and both windows translate the names.
+extern const char *const config_unsei_name_table[fortune_row_count];
+
+#endif // FORTUNE_TABLE_H

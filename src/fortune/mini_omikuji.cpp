@@ -1,0 +1,216 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "mini_omikuji.h"
+
+#include "fortune_table.h"
+
+#include <QBrush>
+#include <QCoreApplication>
+#include <QFont>
+#include <QHBoxLayout>
+#include <QLCDNumber>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int draw_interval_ms = 80;
+constexpr int slot_count = 5;
+
+const QString label_family = QStringLiteral("Mncho");
+
+// "Mncho" is no installed family: it stands for a Mincho-style serif face.
+// Where none of these is installed, the toolkit falls back to its default face.
+void register_label_family()
+{
+    static const bool registered = [] {
+        QFont::insertSubstitutions(label_family,
+            {QStringLiteral("MS Mincho"), QStringLiteral("IPAexMincho"),
+                QStringLiteral("IPAMincho"), QStringLiteral("Noto Serif CJK JP"),
+                QStringLiteral("Source Han Serif JP")});
+        return true;
+    }();
+    (void)registered;
+}
+
+QString translated_row(const char *const (&table)[fortune_row_count], int index)
+{
+    if (index < 0 || index >= fortune_row_count)
+        return QString();
+    return QCoreApplication::translate("Mini_Omikuji", table[index]);
+}
+
+QLabel *new_result_label(QWidget *parent, const char *object_name, int point_size)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(object_name));
+    QFont font = label->font();
+    font.setFamily(label_family);
+    font.setPointSize(point_size);
+    label->setFont(font);
+    label->setText(QStringLiteral("Test"));
+    label->hide();
+    return label;
+}
+
+QHBoxLayout *centred(QWidget *widget)
+{
+    auto *row = new QHBoxLayout;
+    row->addStretch(0);
+    row->addWidget(widget, 0);
+    row->addStretch(0);
+    return row;
+}
+
+} // namespace
+
+Mini_Omikuji::Mini_Omikuji(QWidget *parent)
+    : QWidget(parent)
+{
+    register_label_family();
+    setWindowFlags(Qt::WindowSystemMenuHint);
+    setFixedSize(100, 120);
+    setWindowTitle(tr("Zelvane Uranai"));
+    move(500, 520);
+    push_count = 0;
+
+    lcd_number = new QLCDNumber(this);
+    lcd_number->setObjectName(QStringLiteral("lcd_number"));
+    lcd_number->setDigitCount(1);
+    lcd_number->setSegmentStyle(QLCDNumber::Flat);
+
+    start_stop_button = new QPushButton(tr("Start"), this);
+    start_stop_button->setObjectName(QStringLiteral("start_stop_button"));
+
+    draw_timer = new QTimer(this);
+    draw_timer->setObjectName(QStringLiteral("draw_timer"));
+
+    unsei_label = new_result_label(this, "unsei_label", 25);
+    study_label = new_result_label(this, "study_label", 16);
+    lover_label = new_result_label(this, "lover_label", 16);
+    money_label = new_result_label(this, "money_label", 16);
+    trouble_label = new_result_label(this, "trouble_label", 16);
+
+    close_button = new QPushButton(tr("Close"), this);
+    close_button->setObjectName(QStringLiteral("close_button"));
+    close_button->hide();
+
+    auto *rows = new QVBoxLayout;
+    rows->addLayout(centred(lcd_number));
+    rows->addStretch(0);
+    rows->addLayout(centred(start_stop_button));
+    for (QLabel *label : {unsei_label, study_label, lover_label, money_label, trouble_label})
+        rows->addLayout(centred(label));
+    rows->addStretch(0);
+    rows->addLayout(centred(close_button));
+    rows->addStretch(0);
+    setLayout(rows);
+
+    connect(
+        start_stop_button, &QPushButton::clicked, this, &Mini_Omikuji::Start_Stop_Button_pushed);
+    connect(close_button, &QPushButton::clicked, this, &Mini_Omikuji::Close_Button_clicked);
+}
+
+QString Mini_Omikuji::Unsei_Name(int index)
+{
+    return translated_row(unsei_name_table, index);
+}
+
+QString Mini_Omikuji::Study_Text(int index)
+{
+    return translated_row(study_text_table, index);
+}
+
+QString Mini_Omikuji::Lover_Text(int index)
+{
+    return translated_row(lover_text_table, index);
+}
+
+QString Mini_Omikuji::Money_Text(int index)
+{
+    return translated_row(money_text_table, index);
+}
+
+QString Mini_Omikuji::Trouble_Text(int index)
+{
+    return translated_row(trouble_text_table, index);
+}
+
+void Mini_Omikuji::Display_Changed()
+{
+    now_number = std::rand() % 5;
+    lcd_number->display(now_number);
+}
+
+void Mini_Omikuji::Start_Stop_Button_pushed()
+{
+    ++push_count;
+    if (push_count % 2 == 1) {
+        start_stop_button->setText(tr("Stop"));
+        // Drawings start many times; each tick must still draw one digit.
+        connect(draw_timer, &QTimer::timeout, this, &Mini_Omikuji::Display_Changed,
+            Qt::UniqueConnection);
+        draw_timer->start(draw_interval_ms);
+        Display_Changed();
+    } else {
+        draw_timer->stop();
+        buf_r = now_number;
+        start_stop_button->setText(tr("Start"));
+        Show_Result();
+    }
+}
+
+void Mini_Omikuji::Show_Result()
+{
+    show_result_layout(true);
+    setFixedSize(280, 200);
+    move(500, 460);
+
+    const int grade = (buf_r >= 0 && buf_r < slot_count) ? buf_uranai_result[buf_r] : 0;
+    const int row = grade - 1;
+    if (row >= 0 && row < fortune_row_count) {
+        unsei_label->setText(Unsei_Name(row));
+        study_label->setText(tr("Study:%1").arg(Study_Text(row)));
+        money_label->setText(tr("money:%1").arg(Money_Text(row)));
+        lover_label->setText(tr("lover:%1").arg(Lover_Text(row)));
+        trouble_label->setText(tr("trouble:%1").arg(Trouble_Text(row)));
+    } else {
+        // A slot that holds no grade has no fortune to read: say so plainly.
+        unsei_label->setText(tr("No fortune set"));
+        study_label->clear();
+        money_label->clear();
+        lover_label->clear();
+        trouble_label->clear();
+    }
+
+    std::printf("buf_r-1=%d\n", buf_r - 1);
+}
+
+void Mini_Omikuji::Close_Button_clicked()
+{
+    setFixedSize(120, 130);
+    move(500, 520);
+    show_result_layout(false);
+    close();
+}
+
+void Mini_Omikuji::show_result_layout(bool result)
+{
+    lcd_number->setVisible(!result);
+    start_stop_button->setVisible(!result);
+    for (QLabel *label : {unsei_label, study_label, lover_label, money_label, trouble_label})
+        label->setVisible(result);
+    close_button->setVisible(result);
+}
+
+void Mini_Omikuji::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setBrush(QBrush(Qt::white, Qt::SolidPattern));
+    painter.drawRect(0, 0, 280, 200);
+    painter.end();
+}
