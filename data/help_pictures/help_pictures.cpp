@@ -5,8 +5,10 @@
 // (QT_QPA_PLATFORM=offscreen) and commit the pictures.
 #include "alarm_timer.h"
 #include "calender_show.h"
+#include "config_mini_omikuji.h"
 #include "date_time_screen.h"
 #include "help_screen.h"
+#include "mini_omikuji.h"
 #include "right_menu.h"
 #include "time_source.h"
 #include "version_screen.h"
@@ -36,6 +38,30 @@ QWidget *clock_showing(int display)
     return clock;
 }
 
+// The configuration window with all five rows entered and checked.
+Config_Mini_Omikuji *fortune_configured()
+{
+    auto *config = new Config_Mini_Omikuji;
+    config->SetUnsei_five();
+    config->SetUnsei_four();
+    config->SetUnsei_three();
+    config->SetUnsei_two();
+    config->SetUnsei_one();
+    config->Check_Unsei_button_clicked();
+    return config;
+}
+
+// A drawn fortune: every slot holds the same grade, so any digit shows it.
+QWidget *fortune_result(int grade)
+{
+    Mini_Omikuji *drawing = fortune_configured()->drawing_window();
+    for (int &slot : drawing->buf_uranai_result)
+        slot = grade;
+    drawing->Start_Stop_Button_pushed();
+    drawing->Start_Stop_Button_pushed();
+    return drawing;
+}
+
 struct Picture
 {
     const char *file;
@@ -53,6 +79,9 @@ const Picture pictures[] = {
     {"calendar.png", [] { return new Calender_Show; }},
     {"help.png", [] { return new Help_Screen; }},
     {"version.png", [] { return new Version_Screen; }},
+    {"fortune_config.png", [] { return fortune_configured(); }},
+    {"fortune_drawing.png", [] { return fortune_configured()->drawing_window(); }},
+    {"fortune_result.png", [] { return fortune_result(1); }},
 };
 
 } // namespace
