@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "right_menu.h"
 
+#include "main_maxim_screen.h"
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-Right_Menu::Right_Menu(QWidget *parent)
-    : QWidget(parent)
+Right_Menu::Right_Menu(QWidget *parent) : QWidget(parent)
 {
     setFixedSize(260, 150);
+
+    maxim_screen = new Main_Maxim_Screen(nullptr);
 
     move(660, 475);
     setWindowFlags(Qt::WindowTitleHint);
@@ -26,7 +29,7 @@ Right_Menu::Right_Menu(QWidget *parent)
 
     auto *rows = new QVBoxLayout;
     for (QPushButton *button : {calender_button, maxim_button, timer_button, omikuji_button,
-                                help_button, version_button, close_menu_button, quit_button}) {
+             help_button, version_button, close_menu_button, quit_button}) {
         auto *row = new QHBoxLayout;
         row->addWidget(button, 0);
         rows->addLayout(row, 0);
@@ -90,7 +93,7 @@ void Right_Menu::version_show()
 
 void Right_Menu::Maxim_screen_show()
 {
-    open(nullptr);
+    open(maxim_screen);
 }
 
 void Right_Menu::known_timer_button_select()

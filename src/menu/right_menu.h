@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class Main_Maxim_Screen;
 class QPushButton;
 
 // The feature menu that a right click on the clock opens: eight flat buttons,
@@ -30,6 +31,7 @@ private:
     QPushButton *add_button(const QString &label, const char *object_name);
     void open(QWidget *window);
 
+    Main_Maxim_Screen *maxim_screen = nullptr;
     QPushButton *maxim_button = nullptr;
     QPushButton *timer_button = nullptr;
     QPushButton *calender_button = nullptr;
