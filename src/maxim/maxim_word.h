@@ -26,7 +26,12 @@ public:
     QString Get_Maxim_Text(int number, int column) const;
 
     static int current_number() { return i; }
-    const Maxim_Entry &entry(int number) const { return maxim[number]; }
+    // The texts last fetched for entry number (0 to maxim_count - 1).
+    const Maxim_Entry &entry(int number) const
+    {
+        Q_ASSERT(number >= 0 && number < maxim_count);
+        return maxim[number];
+    }
 
 public slots:
     void Push_Close_Clicked();
