@@ -262,6 +262,955 @@
     </message>
 </context>
 <context>
+    <name>Main_Maxim_Screen</name>
+    <message>
+        <source>Select maxim menu</source>
+        <translation>格言選択メニュー</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>選択</translation>
+    </message>
+    <message>
+        <source>Screen method</source>
+        <translation>表示方法</translation>
+    </message>
+    <message>
+        <source>2.&amp;Innumeric order</source>
+        <translation>2.番号順(&amp;I)</translation>
+    </message>
+    <message>
+        <source>1.&amp;At random</source>
+        <translation>1.ランダム(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Select kind of maxim</source>
+        <translation>格言の種類を選択</translation>
+    </message>
+    <message>
+        <source>&amp;Chinese maxim</source>
+        <translation>中国の格言(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Japanese maxim</source>
+        <translation>日本の格言(&amp;J)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>閉じる(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>Maxim_Word</name>
+    <message>
+        <source>Hijyouhatokunomotonari</source>
+        <translation>卑譲は徳の基なり</translation>
+    </message>
+    <message>
+        <source>Kenjyou koso Toku no kihon de aru</source>
+        <translation>謙譲こそ徳の基本である</translation>
+    </message>
+    <message>
+        <source>Shusinmitiwo yuzurumohyappowo magezu</source>
+        <translation>終身路を譲るも百歩を枉げず</translation>
+    </message>
+    <message>
+        <source>Shougainiwatatte mitiwoyuzuttatositemo sono goukeiha hyapponimo mitanai
+
+Syakaijintositeno Itibantaisetunasikaku,Kenjyou no kokoro</source>
+        <translation>生涯にわたって道を譲ったとしても、その合計は百歩にも満たない
+
+社会人としての一番大切な資格、謙譲の心</translation>
+    </message>
+    <message>
+        <source>Ti ha wazawai wo manukaruru wo tattobu</source>
+        <translation>智は禍を免るるを貴ぶ</translation>
+    </message>
+    <message>
+        <source>Ti womigakunaraba kikenkarami wo sakerukotogadekiru
+
+ti toha fukaiyomi no dekirunouryoku
+
+ sinjituno ti ha omotedattehyoumeisubekidehanai</source>
+        <translation>智を磨くならば危険から身を避けることができる
+
+智とは深い読みのできる能力
+
+真実の智は表立って表明すべきではない</translation>
+    </message>
+    <message>
+        <source>Hito nisite sinn nakuba,sonokanaru wo sirazarunari. daisya nigeinaku,
+syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
+        <translation>人にして信なくば、其の可なるを知らざるなり。大車輗なく、
+小車軏なくんば、其れ何を以てか之を行らんや</translation>
+    </message>
+    <message>
+        <source>Hito ni sinnyou ga nakereba nanimo dekinai. Kuruma ni kubiki wo tunagu kanagu ga nakereba ugokanai noto onaji de aru</source>
+        <translation>人に信用がなければ何もできない。車に軛をつなぐ金具がなければ動かないのと同じである</translation>
+    </message>
+    <message>
+        <source>Sekisinn wo osite Hitono fukutyuuni oku</source>
+        <translation>赤心を推して人の腹中に置く</translation>
+    </message>
+    <message>
+        <source>Magokoro wo sarakedasite aite wo sinnjireba, hito mo kokoro wo hiraite tukusite kureru</source>
+        <translation>真心をさらけ出して相手を信じれば、人も心を開いて尽くしてくれる</translation>
+    </message>
+    <message>
+        <source>Kafuku ha mon nasi, Tadahitonomanekutokoronari</source>
+        <translation>禍福は門なし、唯人の招く所なり</translation>
+    </message>
+    <message>
+        <source>Wazawai mo siawase mo kimatta iriguti ha nai. Subete sono hito no okonai ga maneku mono de aru</source>
+        <translation>災いも幸せも決まった入り口はない。すべてその人の行いが招くものである</translation>
+    </message>
+    <message>
+        <source>Mizuitattekiyokerebauonasi</source>
+        <translation>水至って清ければ魚なし</translation>
+    </message>
+    <message>
+        <source>Amari ni keppeki sugiruto hito ha tikayoranai. Sukosi no nigori wo yurusu kokoro ga hituyou</source>
+        <translation>あまりに潔癖すぎると人は近寄らない。少しの濁りを許す心が必要</translation>
+    </message>
+    <message>
+        <source>Kunsi ha gi nisatori shouninn ha ri nisatoru</source>
+        <translation>君子は義に喩り小人は利に喩る</translation>
+    </message>
+    <message>
+        <source>Rippa na hito ha nani ga tadasii ka wo kangae, syoujinn ha nani ga toku ka bakari wo kangaeru</source>
+        <translation>立派な人は何が正しいかを考え、小人は何が得かばかりを考える</translation>
+    </message>
+    <message>
+        <source>Jyousi ha susumigatakusitesirizokiyasusi. sonotugi hasusumiyasukusitesirizokiyasusi.sono sita ha susumiyasukusite sirizokiyasusi</source>
+        <translation>上士は進み難くして退き易し。其の次は進み易くして退き易し。其の下は進み易くして退き難し</translation>
+    </message>
+    <message>
+        <source>Mottomosuguretajinnbutuha suikyosaretemoyouiniukenaiga yamerutoki hakireini mi wohiku.sonotuginokurasu ha suikyosarerutoyorokonndeouji yamerutokiha assarihiku saiteinokurasu ha suikyosareru to yorokonnde oujiru ga yamerutoki hayameyoutosinaininngennde aru</source>
+        <translation>最も優れた人物は推挙されても容易に受けないが、辞める時はきれいに身を引く。その次のクラスは推挙されると喜んで応じ、辞める時はあっさり引く。最低のクラスは推挙されると喜んで応じるが、辞める時は辞めようとしない人間である</translation>
+    </message>
+    <message>
+        <source>Rou yori syou wo mireba motte bonntikakuti no kokoro wokesubesi</source>
+        <translation>老より少を看れば、以て奔馳角逐の心を消すべし</translation>
+    </message>
+    <message>
+        <source>Tosiyori no me de wakasa wo mireba, hasirimawari kisoiau kokoro ha munasiku omoete kieru</source>
+        <translation>年寄りの目で若さを見れば、走り回り競い合う心はむなしく思えて消える</translation>
+    </message>
+    <message>
+        <source>Taiti ha ti narazu</source>
+        <translation>大智は智ならず</translation>
+    </message>
+    <message>
+        <source>Hontou ni kasikoi hito ha tie wo hikerakasazu, ikken orokani mieru</source>
+        <translation>本当に賢い人は知恵をひけらかさず、一見愚かに見える</translation>
+    </message>
+    <message>
+        <source>Kunnsiomokarazareba sunawatiiarazu.manabeba sunawati ko narazu.</source>
+        <translation>君子重からざれば則ち威あらず。学べば則ち固ならず。</translation>
+    </message>
+    <message>
+        <source>Jinnbutu ni omomi ga nakereba ifuu ha nai. Manabeba kangae ga katakuna ni naranai</source>
+        <translation>人物に重みがなければ威厳はない。学べば考えが頑なにならない</translation>
+    </message>
+    <message>
+        <source>ikkyoku ni oowarete dairi ni kurasi</source>
+        <translation>一曲に蔽われて大理に闇し</translation>
+    </message>
+    <message>
+        <source>Hitotu no mikata ni torawareruto, zentai no ookina douri ga mienaku naru</source>
+        <translation>一つの見方にとらわれると、全体の大きな道理が見えなくなる</translation>
+    </message>
+    <message>
+        <source>kagyuukakujyounoarasoi</source>
+        <translation>蝸牛角上の争い</translation>
+    </message>
+    <message>
+        <source>Tiisana sekai de tumaranai koto wo arasou orokasa. Katatumuri no tuno no ue no kuni dousi no sennsou</source>
+        <translation>小さな世界でつまらないことを争う愚かさ。カタツムリの角の上の国同士の戦争</translation>
+    </message>
+    <message>
+        <source>tuti ha onore wo sirazarunikussi onorewosiruni nobu</source>
+        <translation>士は己を知らざるに詘し己を知るに信ぶ</translation>
+    </message>
+    <message>
+        <source>Jibunn wo rikai sinai hito no mae deha kussuru ga, rikai site kureru hito no moto deha sainou wo nobinobi hakki suru</source>
+        <translation>自分を理解しない人の前では屈するが、理解してくれる人のもとでは才能をのびのび発揮する</translation>
+    </message>
+    <message>
+        <source>Kousi no kou ha sonnbou no motonari</source>
+        <translation>公私の交は存亡の本なり</translation>
+    </message>
+    <message>
+        <source>Ooyake to watakusi no kejime wo dou tukeru ka ga, kuni ga sakaeru ka horobiru ka no konponn de aru</source>
+        <translation>公と私のけじめをどうつけるかが、国が栄えるか滅びるかの根本である</translation>
+    </message>
+    <message>
+        <source>Hei no tairitu ha kinn ni ari</source>
+        <translation>兵の大律は禁にあり</translation>
+    </message>
+    <message>
+        <source>Guntai de mottomo taisetu na okite ha, kinnrei wo mamorasete kiritu wo tadasu koto de aru</source>
+        <translation>軍隊で最も大切な掟は、禁令を守らせて規律を正すことである</translation>
+    </message>
+    <message>
+        <source>Syou ni  kyu nisite hai wo wasusururu kotonakare</source>
+        <translation>勝に急にして敗を忘るること勿れ</translation>
+    </message>
+    <message>
+        <source>Katou to aseru amari, makeru kanousei wo wasurete ha naranai</source>
+        <translation>勝とうと焦るあまり、負ける可能性を忘れてはならない</translation>
+    </message>
+    <message>
+        <source>kare wo siri onore wo sireba hyakusennsite ayaubekarazu</source>
+        <translation>彼を知り己を知れば百戦殆うからず</translation>
+    </message>
+    <message>
+        <source>Aite no koto mo jibunn no koto mo yoku sitteireba, nanndo tatakattemo abunaku naru koto ha nai</source>
+        <translation>相手のことも自分のこともよく知っていれば、何度戦っても危なくなることはない</translation>
+    </message>
+    <message>
+        <source>Issyu hitori utu ha tuyosi to iedomo koenasi</source>
+        <translation>一手独り拍つは疾しと雖も声無し</translation>
+    </message>
+    <message>
+        <source>Katate dake deha ikura hayaku utte mo oto ha denai. Nanigoto mo kyouryoku suru aite ga hituyou</source>
+        <translation>片手だけではいくら速く打っても音は出ない。何事も協力する相手が必要</translation>
+    </message>
+    <message>
+        <source>Fuuki ni site kokyou ni kaerazaru ha syuu wo kite yoruikugagotosi</source>
+        <translation>富貴にして故郷に帰らざるは繍を衣て夜行くが如し</translation>
+    </message>
+    <message>
+        <source>31seikou nisite</source>
+        <translation>31 成功にして</translation>
+    </message>
+    <message>
+        <source>koutogemisirizoku ha tenn no mitinari</source>
+        <translation>功遂げ身退くは天の道なり</translation>
+    </message>
+    <message>
+        <source>32.Kouseki wo agetara ti i ni sigamitukazu mi wo hiku noga tenn no douri de aru</source>
+        <translation>32.功績を上げたら地位にしがみつかず身を引くのが天の道理である</translation>
+    </message>
+    <message>
+        <source>jyoujinn ha kosyu niannji gakusya ha kikutokoroni oboru</source>
+        <translation>常人は故俗に安んじ学者は聞く所に溺る</translation>
+    </message>
+    <message>
+        <source>33 heibonn na hito ha furui syuukann ni annjuusi, gakusya ha jibunn no naratta tisiki ni oboreru</source>
+        <translation>33 平凡な人は古い習慣に安住し、学者は自分の習った知識に溺れる</translation>
+    </message>
+    <message>
+        <source>kousei osorubesi</source>
+        <translation>後生畏るべし</translation>
+    </message>
+    <message>
+        <source>35wakamono ha doryoku sidai de donnani sugureta jinnbutu ni naruka wakaranai. Keibetu sezu osorerubeki de aru</source>
+        <translation>35若者は努力次第でどんなに優れた人物になるかわからない。軽蔑せず畏れるべきである</translation>
+    </message>
+    <message>
+        <source>Saisyou ha saiji ni sitasimazu</source>
+        <translation>宰相は細事に親しまず</translation>
+    </message>
+    <message>
+        <source>36.Ue ni tatu mono ha komakai koto ni kuti wo dasazu, ookina koto ni sennnenn subeki de aru</source>
+        <translation>36.上に立つ者は細かいことに口を出さず、大きなことに専念すべきである</translation>
+    </message>
+    <message>
+        <source>Yokuikumono ha tetteki nasi</source>
+        <translation>善く行く者は轍迹無し</translation>
+    </message>
+    <message>
+        <source>38 hontou ni jyouzu ni okonau hito ha, wadati no youna muri no ato wo nokosanai</source>
+        <translation>38 本当に上手に行う人は、轍のような無理の跡を残さない</translation>
+    </message>
+    <message>
+        <source>kasei ha tora yorimo takesi</source>
+        <translation>苛政は虎よりも猛し</translation>
+    </message>
+    <message>
+        <source>40kibisii seiji ha hito wo kuu tora yori mo osorosii</source>
+        <translation>40厳しい政治は人を食う虎よりも恐ろしい</translation>
+    </message>
+    <message>
+        <source>Syakuroku no yo rutokoro hasonnbou no ki nari</source>
+        <translation>爵禄の由る所は存亡の機なり</translation>
+    </message>
+    <message>
+        <source>43.syakuroku ha syakui to houroku</source>
+        <translation>43.爵禄は爵位と俸禄</translation>
+    </message>
+    <message>
+        <source>Ri niyorite okonaeba urami oosi</source>
+        <translation>利に放りて行えば怨み多し</translation>
+    </message>
+    <message>
+        <source>44.Jibunn no ritoku bakari wo kangaete koudou suruto, hito kara urami wo kau koto ga ooi</source>
+        <translation>44.自分の利得ばかりを考えて行動すると、人から恨みを買うことが多い</translation>
+    </message>
+    <message>
+        <source>Manabite omowazareba sunawati kurasi</source>
+        <translation>学びて思わざれば則ち罔し</translation>
+    </message>
+    <message>
+        <source>45 manabu dake de jibunn de kangaenakereba, tisiki ha mi ni tukazu hakkiri sinai</source>
+        <translation>45 学ぶだけで自分で考えなければ、知識は身につかずはっきりしない</translation>
+    </message>
+    <message>
+        <source>ikunikomiti ni yorazu</source>
+        <translation>行くに径に由らず</translation>
+    </message>
+    <message>
+        <source>47tikamiti ya nukemiti wo sezu, tuneni seidou wo ayumu</source>
+        <translation>47近道や抜け道をせず、常に正道を歩む</translation>
+    </message>
+    <message>
+        <source>kokoro koko ni arazareba miredomo miezu</source>
+        <translation>心ここに在らざれば視れども見えず</translation>
+    </message>
+    <message>
+        <source>48.Kokoro ga syuutyuu site inakereba, me no mae ni aru mono mo mienai</source>
+        <translation>48.心が集中していなければ、目の前にあるものも見えない</translation>
+    </message>
+    <message>
+        <source>osiefuruha manabu no nakaba nari</source>
+        <translation>教うるは学ぶの半ばなり</translation>
+    </message>
+    <message>
+        <source>50 hito ni osieru koto ha, jibunn ga manabu koto no hannbunn ni ataru</source>
+        <translation>50 人に教えることは、自分が学ぶことの半分に当たる</translation>
+    </message>
+    <message>
+        <source>kyusureba sunawatihennzu. hennsureba sunawatituuzu</source>
+        <translation>窮すれば則ち変ず。変ずれば則ち通ず</translation>
+    </message>
+    <message>
+        <source>51yukizumareba jyoukyou ha kawari, kawareba aratana miti ga hirakeru</source>
+        <translation>51行き詰まれば状況は変わり、変われば新たな道が開ける</translation>
+    </message>
+    <message>
+        <source>Urami ni mukuiru ni toku wo mottesu</source>
+        <translation>怨みに報いるに徳を以てす</translation>
+    </message>
+    <message>
+        <source>53.Urami wo motu aite nimo, sikaesi dehanaku zenni de kotaeru</source>
+        <translation>53.恨みを持つ相手にも、仕返しではなく善意で応える</translation>
+    </message>
+    <message>
+        <source>kyo ha ki wo utusu</source>
+        <translation>居は気を移す</translation>
+    </message>
+    <message>
+        <source>54 sumu basyo ya kannkyou ha, hito no kimoti ya seikaku wo kaete simau</source>
+        <translation>54 住む場所や環境は、人の気持ちや性格を変えてしまう</translation>
+    </message>
+    <message>
+        <source>ayamatite aratamezaru korrewo ayamatitoiu</source>
+        <translation>過ちて改めざる是を過ちと謂う</translation>
+    </message>
+    <message>
+        <source>55ayamati wo okasite naosanai koto koso, hontou no ayamati de aru</source>
+        <translation>55過ちを犯して直さないことこそ、本当の過ちである</translation>
+    </message>
+    <message>
+        <source>Hitono onore wosirazaru wo ure ezu hito wosirazaruwo ureu</source>
+        <translation>人の己を知らざるを患えず人を知らざるを患う</translation>
+    </message>
+    <message>
+        <source>57.Hito ga jibunn wo mitomete kurenai koto wo nagekazu, jibunn ga hito wo minukenai koto wo sinnpai seyo</source>
+        <translation>57.人が自分を認めてくれないことを嘆かず、自分が人を見抜けないことを心配せよ</translation>
+    </message>
+    <message>
+        <source>Ennjyakuizukunnzokoukokuno si wo sirannya</source>
+        <translation>燕雀安んぞ鴻鵠の志を知らんや</translation>
+    </message>
+    <message>
+        <source>58 tiisana tori ni ookina tori no kokorozasi ga wakaranai youni, syoujinn niha eiyuu no omoi ha rikai dekinai</source>
+        <translation>58 小さな鳥に大きな鳥の志がわからないように、小人には英雄の思いは理解できない</translation>
+    </message>
+    <message>
+        <source>ninngeki no 2 mojiha korekafukuno kann nari</source>
+        <translation>忍激の二字は是れ禍福の関なり</translation>
+    </message>
+    <message>
+        <source>60gaman suru ka kattonaru ka, sono sennntaku ga siawase to wazawai no wakaremiti de aru</source>
+        <translation>60我慢するかカッとなるか、その選択が幸せと災いの分かれ道である</translation>
+    </message>
+    <message>
+        <source>Sei aitikasi,narai aitoosi</source>
+        <translation>性相近し、習い相遠し</translation>
+    </message>
+    <message>
+        <source>61.Umaretuki no seisitu ha dare mo sahodo kawaranai ga, syuukann ya kyouiku de ookiku sa ga tuku</source>
+        <translation>61.生まれつきの性質は誰もさほど変わらないが、習慣や教育で大きく差がつく</translation>
+    </message>
+    <message>
+        <source>Onore no hossezarutokoro ha hito nihodokosukotonakare</source>
+        <translation>己の欲せざる所は人に施すこと勿れ</translation>
+    </message>
+    <message>
+        <source>63 jibunn ga sarete iya na koto ha, hito nimo site ha naranai</source>
+        <translation>63 自分がされて嫌なことは、人にもしてはならない</translation>
+    </message>
+    <message>
+        <source>Onore ni sikazaru monowotomotosurunakare</source>
+        <translation>己に如かざる者を友とすること無かれ</translation>
+    </message>
+    <message>
+        <source>64jibunn yori otoru hito bakari wo tomo ni suruto, jibunn mo seityou sinai</source>
+        <translation>64自分より劣る人ばかりを友にすると、自分も成長しない</translation>
+    </message>
+    <message>
+        <source>kurumono ha kobamazu sarumono ha owazu</source>
+        <translation>来る者は拒まず去る者は追わず</translation>
+    </message>
+    <message>
+        <source>66.Tazunete kuru hito ha kobamazu ukeire, sarou to suru hito ha hikitomenai</source>
+        <translation>66.訪ねて来る人は拒まず受け入れ、去ろうとする人は引き止めない</translation>
+    </message>
+    <message>
+        <source>keidaku ha kanarazusinnsukunasi</source>
+        <translation>軽諾は必ず信寡し</translation>
+    </message>
+    <message>
+        <source>67 karugaru to hikiukeru yakusoku ha, kanarazu to itte yoi hodo mamorarenai</source>
+        <translation>67 軽々と引き受ける約束は、必ずと言ってよいほど守られない</translation>
+    </message>
+    <message>
+        <source>i ha aratanaru si ha naku hito ha furuki niwakaku hanasi</source>
+        <translation>衣は新たなるに如くは莫く人は故きに如くは莫し</translation>
+    </message>
+    <message>
+        <source>69kimono ha atarasii mono ga yoi ga, hito ha furuku kara no tomo ga itiban yoi</source>
+        <translation>69着物は新しいものがよいが、人は古くからの友が一番よい</translation>
+    </message>
+    <message>
+        <source>kunnsi no majiwari ha awakikoto mizunogotosi</source>
+        <translation>君子の交わりは淡きこと水の如し</translation>
+    </message>
+    <message>
+        <source>70.Rippa na hito no tukiai ha mizu no youni assari site iru ga, nagaku kawaranai</source>
+        <translation>70.立派な人の付き合いは水のようにあっさりしているが、長く変わらない</translation>
+    </message>
+    <message>
+        <source>ennsui ha kinnka wo sukuwazu</source>
+        <translation>遠水は近火を救わず</translation>
+    </message>
+    <message>
+        <source>72 tooku no mizu deha tikaku no kaji wo kesenai. Tooku no tasuke ha kyuu no ma ni awanai</source>
+        <translation>72 遠くの水では近くの火事を消せない。遠くの助けは急の間に合わない</translation>
+    </message>
+    <message>
+        <source>Tomo to majiwaru niha subekaraku sannbunn no kyouki wo oubesi</source>
+        <translation>友と交わるには須く三分の侠気を帯ぶべし</translation>
+    </message>
+    <message>
+        <source>73tomo to tukiau niha, tomo no tame ni hitohada nugu ninnkyou no kokoro wo sukosi ha motubeki de aru</source>
+        <translation>73友と付き合うには、友のために一肌脱ぐ任侠の心を少しは持つべきである</translation>
+    </message>
+    <message>
+        <source>Tomo ari ennpouyorikitaru matatanosikarazuya</source>
+        <translation>朋有り遠方より来る亦楽しからずや</translation>
+    </message>
+    <message>
+        <source>75.Tooku kara tomo ga tazunete kite kureru, nanto tanosii koto de arou ka</source>
+        <translation>75.遠くから友が訪ねて来てくれる、なんと楽しいことであろうか</translation>
+    </message>
+    <message>
+        <source>mazu sonogen wo okonaite sikarunoti ni kore wo sitagau</source>
+        <translation>先ず其の言を行いて而る後に之に従う</translation>
+    </message>
+    <message>
+        <source>76 kuti ni dasu mae ni mazu jikkou si, sono ato de kotoba wo sore ni awaseru</source>
+        <translation>76 口に出す前にまず実行し、その後で言葉をそれに合わせる</translation>
+    </message>
+    <message>
+        <source>si mo sita ni oyobazu</source>
+        <translation>駟も舌に及ばず</translation>
+    </message>
+    <message>
+        <source>78hitotabi kuti kara deta kotoba ha, yonntoudate no basya de oikaketemo torikesenai</source>
+        <translation>78一度口から出た言葉は、四頭立ての馬車で追いかけても取り消せない</translation>
+    </message>
+    <message>
+        <source>sennjyou no tutumi mo rougi no ana wo motte tuiyu</source>
+        <translation>千丈の堤も螻蟻の穴を以て潰ゆ</translation>
+    </message>
+    <message>
+        <source>80.Ookina tutumi mo ari no ana hitotu kara kuzureru. Tiisana yudann ga ookina sippai wo maneku</source>
+        <translation>80.大きな堤も蟻の穴一つから崩れる。小さな油断が大きな失敗を招く</translation>
+    </message>
+    <message>
+        <source>tennsiru ti siru sisiru waresiru</source>
+        <translation>天知る地知る子知る我知る</translation>
+    </message>
+    <message>
+        <source>81 dare mo siranai to omottemo, tenn mo ti mo anata mo watasi mo sitte iru. Fusei ha kanarazu roken suru</source>
+        <translation>81 誰も知らないと思っても、天も地もあなたも私も知っている。不正は必ず露見する</translation>
+    </message>
+    <message>
+        <source>Nannji mennjyuu sirizoitekougennsurunakare</source>
+        <translation>汝面従して退いて後言すること無かれ</translation>
+    </message>
+    <message>
+        <source>83menn to mukatte ha sitagai, kage de warukuti wo iu youna koto wo site ha naranai</source>
+        <translation>83面と向かっては従い、陰で悪口を言うようなことをしてはならない</translation>
+    </message>
+    <message>
+        <source>Tanosimi ha kiwamu bekarazu</source>
+        <translation>楽しみは極むべからず</translation>
+    </message>
+    <message>
+        <source>85.Tanosimi mo hodohodo ga yoi. Kiwamete simau to kanarazu kanasimi ga otozureru</source>
+        <translation>85.楽しみもほどほどがよい。極めてしまうと必ず悲しみが訪れる</translation>
+    </message>
+    <message>
+        <source>Hitonosei wo siru ha koreyorimo sassigatakihanasi</source>
+        <translation>人の性を知るは焉より察し難きは莫し</translation>
+    </message>
+    <message>
+        <source>87 hito no honnsyou wo miwakeru koto hodo muzukasii mono ha nai</source>
+        <translation>87 人の本性を見分けることほど難しいものはない</translation>
+    </message>
+    <message>
+        <source>kaiyorihajimeyo</source>
+        <translation>隗より始めよ</translation>
+    </message>
+    <message>
+        <source>88mazu iidasita jibunn kara jikkou seyo. Tikaku no tiisana koto kara hajimeyo</source>
+        <translation>88まず言い出した自分から実行せよ。近くの小さなことから始めよ</translation>
+    </message>
+    <message>
+        <source>Furu ki wo tazunete atarasiki wosirebamotte sitarubesi</source>
+        <translation>故きを温ねて新しきを知れば以て師と為るべし</translation>
+    </message>
+    <message>
+        <source>90.Mukasi no koto wo yoku manabi, soko kara atarasii douri wo mitukeru hito koso, hito no si to naru</source>
+        <translation>90.昔のことをよく学び、そこから新しい道理を見つける人こそ、人の師となる</translation>
+    </message>
+    <message>
+        <source>Saiou ga uma</source>
+        <translation>塞翁が馬</translation>
+    </message>
+    <message>
+        <source>92 jinnsei no kouunn ya fuunn ha yosoku dekinai. Wazawai ga fuku ni, fuku ga wazawai ni kawaru koto mo aru</source>
+        <translation>92 人生の幸運や不運は予測できない。災いが福に、福が災いに変わることもある</translation>
+    </message>
+    <message>
+        <source>kuwawoyubisasite ennjyu wo nonosiru</source>
+        <translation>桑を指して槐を罵る</translation>
+    </message>
+    <message>
+        <source>93kuwa wo sasinagara enju wo nonosiru youni, tyokusetu iwazu ni betu no mono wo toosite aite wo hinann suru</source>
+        <translation>93桑を指しながら槐を罵るように、直接言わずに別のものを通して相手を非難する</translation>
+    </message>
+    <message>
+        <source>syunnsyuu ni gisenn nasi</source>
+        <translation>春秋に義戦なし</translation>
+    </message>
+    <message>
+        <source>95 syuusyuujidaini seigino tatakaihanakatta</source>
+        <translation>95 春秋時代に正義の戦いはなかった</translation>
+    </message>
+    <message>
+        <source>jinnsei no daibyou ha tada koreituno gou no moji nari</source>
+        <translation>人生の大病は只だ是れ一の傲の字なり</translation>
+    </message>
+    <message>
+        <source>96.Jinnsei no ookina yamai ha tada hitotu, gouman no ogori de aru</source>
+        <translation>96.人生の大きな病はただ一つ、傲慢の驕りである</translation>
+    </message>
+    <message>
+        <source>taiki ha bannseisu</source>
+        <translation>大器晩成す</translation>
+    </message>
+    <message>
+        <source>97.kane ya kanae noyouna</source>
+        <translation>97.鐘や鼎のような</translation>
+    </message>
+    <message>
+        <source>Todays maxim</source>
+        <translation>今日の格言</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>次へ</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+</context>
+<context>
+    <name>Maxim_Word_Ja</name>
+    <message>
+        <source>1.Omoitukuhito</source>
+        <translation>1.思いつく人</translation>
+    </message>
+    <message>
+        <source>Hitto gaderuto</source>
+        <translation>ヒットが出ると</translation>
+    </message>
+    <message>
+        <source>2.Naritaijibun</source>
+        <translation>2.なりたい自分</translation>
+    </message>
+    <message>
+        <source>Naritaijibun ha</source>
+        <translation>なりたい自分は</translation>
+    </message>
+    <message>
+        <source>3.Kisu no kotu ha</source>
+        <translation>3.キスのコツは</translation>
+    </message>
+    <message>
+        <source>tyusya</source>
+        <translation>注射</translation>
+    </message>
+    <message>
+        <source>4.Kamisama mo</source>
+        <translation>4.神様も</translation>
+    </message>
+    <message>
+        <source>Kamisama ha sisei noiihitokaratasukeru</source>
+        <translation>神様は姿勢のいい人から助ける</translation>
+    </message>
+    <message>
+        <source>5.Mayottara koe wo dasou</source>
+        <translation>5.迷ったら声を出そう</translation>
+    </message>
+    <message>
+        <source>Mayoi ga aruto koe gatiisai</source>
+        <translation>迷いがあると声が小さい</translation>
+    </message>
+    <message>
+        <source>6.Honraimotteruhadou</source>
+        <translation>6.本来持ってる波動</translation>
+    </message>
+    <message>
+        <source>Nayamukoto ha waruikotodehanai</source>
+        <translation>悩むことは悪いことではない</translation>
+    </message>
+    <message>
+        <source>7.Bunsyou no kakikatade</source>
+        <translation>7.文章の書き方で</translation>
+    </message>
+    <message>
+        <source>Ketudann ha</source>
+        <translation>決断は</translation>
+    </message>
+    <message>
+        <source>8.Ima nojibunn ni</source>
+        <translation>8.今の自分に</translation>
+    </message>
+    <message>
+        <source>Ima naniwositaraiikawakaranai</source>
+        <translation>今何をしたらいいかわからない</translation>
+    </message>
+    <message>
+        <source>9.Tiisana sigoto wosuruhitoga ookinasigoto</source>
+        <translation>9.小さな仕事をする人が大きな仕事</translation>
+    </message>
+    <message>
+        <source>OOkinasigoto wositaihitoga</source>
+        <translation>大きな仕事をしたい人が</translation>
+    </message>
+    <message>
+        <source>10.Menndou kusaitanomaregoto</source>
+        <translation>10.面倒くさい頼まれごと</translation>
+    </message>
+    <message>
+        <source>Menndokusaitanomaregoto</source>
+        <translation>面倒くさい頼まれごと</translation>
+    </message>
+    <message>
+        <source>11.Kamisama ha situkoi</source>
+        <translation>11.神様はしつこい</translation>
+    </message>
+    <message>
+        <source>kamisama ha doryokusiteruhito wonigasanai</source>
+        <translation>神様は努力してる人を逃さない</translation>
+    </message>
+    <message>
+        <source>12.anata ha toire</source>
+        <translation>12.あなたはトイレ</translation>
+    </message>
+    <message>
+        <source>Anata ga toire</source>
+        <translation>あなたがトイレ</translation>
+    </message>
+    <message>
+        <source>13.Syanai de itiban</source>
+        <translation>13.社内で一番</translation>
+    </message>
+    <message>
+        <source>Syanai de itiban womezasunara</source>
+        <translation>社内で一番を目指すなら</translation>
+    </message>
+    <message>
+        <source>14.Jinseino to-namennto</source>
+        <translation>14.人生のトーナメント</translation>
+    </message>
+    <message>
+        <source>Arayuru sports</source>
+        <translation>あらゆるスポーツ</translation>
+    </message>
+    <message>
+        <source>15.yosenn wo mennjyosite</source>
+        <translation>15.予選を免除して</translation>
+    </message>
+    <message>
+        <source>Dousitara seikoudekimasuka</source>
+        <translation>どうしたら成功できますか</translation>
+    </message>
+    <message>
+        <source>16.Ki wonuita kasitu ha</source>
+        <translation>16.気を抜いた過失は</translation>
+    </message>
+    <message>
+        <source>sippai ni ha</source>
+        <translation>失敗には</translation>
+    </message>
+    <message>
+        <source>17.Kamennraiza-</source>
+        <translation>17.仮面ライダー</translation>
+    </message>
+    <message>
+        <source>kamennraiza- ha akusyonn to tomoni</source>
+        <translation>仮面ライダーはアクションとともに</translation>
+    </message>
+    <message>
+        <source>18.Tukaretara</source>
+        <translation>18.疲れたら</translation>
+    </message>
+    <message>
+        <source>Tukareta tokiha amaimono to syoppaimono</source>
+        <translation>疲れた時は甘いものとしょっぱいもの</translation>
+    </message>
+    <message>
+        <source>19.Hariwood no priducer ha</source>
+        <translation>19.ハリウッドのプロデューサーは</translation>
+    </message>
+    <message>
+        <source>Harywood mo eigakann toku</source>
+        <translation>ハリウッドも映画館とく</translation>
+    </message>
+    <message>
+        <source>20.Sokosoko noseikou</source>
+        <translation>20.そこそこの成功</translation>
+    </message>
+    <message>
+        <source>Daredemo seikou</source>
+        <translation>誰でも成功</translation>
+    </message>
+    <message>
+        <source>21Unn ga warukattara</source>
+        <translation>21運が悪かったら</translation>
+    </message>
+    <message>
+        <source>Sppai sita</source>
+        <translation>失敗した</translation>
+    </message>
+    <message>
+        <source>22Hariuddo</source>
+        <translation>22ハリウッド</translation>
+    </message>
+    <message>
+        <source>Eiga</source>
+        <translation>映画</translation>
+    </message>
+    <message>
+        <source>23Otikonndemo</source>
+        <translation>23落ち込んでも</translation>
+    </message>
+    <message>
+        <source>Haitoiuhennji</source>
+        <translation>はいという返事</translation>
+    </message>
+    <message>
+        <source>24Matigatteiru</source>
+        <translation>24間違っている</translation>
+    </message>
+    <message>
+        <source>Nayanndeiru</source>
+        <translation>悩んでいる</translation>
+    </message>
+    <message>
+        <source>25Jibunn notameni</source>
+        <translation>25自分のために</translation>
+    </message>
+    <message>
+        <source>Jibunn notameninarukoto</source>
+        <translation>自分のためになること</translation>
+    </message>
+    <message>
+        <source>26Kanpeki nisiyoutosuru hito</source>
+        <translation>26完璧にしようとする人</translation>
+    </message>
+    <message>
+        <source>nani modekinai</source>
+        <translation>何もできない</translation>
+    </message>
+    <message>
+        <source>27Dousurebaiika</source>
+        <translation>27どうすればいいか</translation>
+    </message>
+    <message>
+        <source>Kaisyawo yametaihito</source>
+        <translation>会社を辞めたい人</translation>
+    </message>
+    <message>
+        <source>28Umakuikuka</source>
+        <translation>28うまくいくか</translation>
+    </message>
+    <message>
+        <source>Kaisya wo yameyou to</source>
+        <translation>会社を辞めようと</translation>
+    </message>
+    <message>
+        <source>29Seisyunnha</source>
+        <translation>29青春は</translation>
+    </message>
+    <message>
+        <source>Mou seisyunn ha owatta</source>
+        <translation>もう青春は終わった</translation>
+    </message>
+    <message>
+        <source>30Honn tou no syosinnsya hainai</source>
+        <translation>30本当の初心者はいない</translation>
+    </message>
+    <message>
+        <source>sports demo syumi</source>
+        <translation>スポーツでも趣味</translation>
+    </message>
+    <message>
+        <source>31Sono sports</source>
+        <translation>31そのスポーツ</translation>
+    </message>
+    <message>
+        <source>subetenokaisya</source>
+        <translation>すべての会社</translation>
+    </message>
+    <message>
+        <source>32Sugoi to iware naiutiha</source>
+        <translation>32すごいと言われないうちは</translation>
+    </message>
+    <message>
+        <source>Seikousite</source>
+        <translation>成功して</translation>
+    </message>
+    <message>
+        <source>33kakiatumeruhito</source>
+        <translation>33かき集める人</translation>
+    </message>
+    <message>
+        <source>Okane mo</source>
+        <translation>お金も</translation>
+    </message>
+    <message>
+        <source>34Katou to suruhito ha katenai</source>
+        <translation>34勝とうとする人は勝てない</translation>
+    </message>
+    <message>
+        <source>dareka ni katou to sitemo katukoto hadekinai</source>
+        <translation>誰かに勝とうとしても勝つことはできない</translation>
+    </message>
+    <message>
+        <source>35marumaru wosinnjinakattakoro</source>
+        <translation>35〇〇を信じなかった頃</translation>
+    </message>
+    <message>
+        <source>marumaru wo sinnjinakatta koro to ierutoiukotoha</source>
+        <translation>〇〇を信じなかった頃と言えるということは</translation>
+    </message>
+    <message>
+        <source>36waru mono de ha naku waru yaku ni narou</source>
+        <translation>36悪者ではなく悪役になろう</translation>
+    </message>
+    <message>
+        <source>warumo mono to waruyaku ha tigaimasu</source>
+        <translation>悪者と悪役は違います</translation>
+    </message>
+    <message>
+        <source>37Jinnsei no kinnko ni kagi ha nai</source>
+        <translation>37人生の金庫に鍵はない</translation>
+    </message>
+    <message>
+        <source>Daredemo kinnkaiya satutaba wo te niiretai</source>
+        <translation>誰でも金塊や札束を手に入れたい</translation>
+    </message>
+    <message>
+        <source>38Yukkurikanemotininaru</source>
+        <translation>38ゆっくり金持ちになる</translation>
+    </message>
+    <message>
+        <source>Kyu ni kanemoti ni naroutosuru</source>
+        <translation>急に金持ちになろうとする</translation>
+    </message>
+    <message>
+        <source>39Sippai sitemo</source>
+        <translation>39失敗しても</translation>
+    </message>
+    <message>
+        <source>Jibunn no yatteirukotoha</source>
+        <translation>自分のやっていることは</translation>
+    </message>
+    <message>
+        <source>40Hito ga jibunn kara</source>
+        <translation>40人が自分から</translation>
+    </message>
+    <message>
+        <source>Seikousiteru hito ha</source>
+        <translation>成功してる人は</translation>
+    </message>
+    <message>
+        <source>Todays maxim in Japan</source>
+        <translation>今日の日本の格言</translation>
+    </message>
+    <message>
+        <source>No=%1</source>
+        <translation>番号=%1</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>次へ</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+</context>
+<context>
+    <name>Maxim_Word_Rand</name>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>No=%1</source>
+        <translation>番号=%1</translation>
+    </message>
+</context>
+<context>
+    <name>Maxim_Word_Rand_Ja</name>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>No=%1</source>
+        <translation>番号=%1</translation>
+    </message>
+</context>
+<context>
     <name>Mini_Omikuji</name>
     <message>
         <source>Daikichi</source>

@@ -5,6 +5,7 @@
 #include "calender_show.h"
 #include "config_mini_omikuji.h"
 #include "help_screen.h"
+#include "main_maxim_screen.h"
 #include "version_screen.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@ Right_Menu::Right_Menu(QWidget *parent) : QWidget(parent)
     config_omikuji = new Config_Mini_Omikuji(nullptr);
     alarm_timer = new Alarm_Timer(nullptr);
     calender_show = new Calender_Show(nullptr);
+    maxim_screen = new Main_Maxim_Screen(nullptr);
 
     move(660, 475);
     setWindowFlags(Qt::WindowTitleHint);
@@ -100,7 +102,7 @@ void Right_Menu::version_show()
 
 void Right_Menu::Maxim_screen_show()
 {
-    open(nullptr);
+    open(maxim_screen);
 }
 
 void Right_Menu::known_timer_button_select()

@@ -8,6 +8,7 @@ class Alarm_Timer;
 class Calender_Show;
 class Config_Mini_Omikuji;
 class Help_Screen;
+class Main_Maxim_Screen;
 class QPushButton;
 class Version_Screen;
 
@@ -38,6 +39,7 @@ private:
     Version_Screen *version_screen = nullptr;
     Help_Screen *help_screen = nullptr;
     Calender_Show *calender_show = nullptr;
+    Main_Maxim_Screen *maxim_screen = nullptr;
     Alarm_Timer *alarm_timer = nullptr;
     Config_Mini_Omikuji *config_omikuji = nullptr;
     QPushButton *maxim_button = nullptr;

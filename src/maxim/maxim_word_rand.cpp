@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "maxim_word_rand.h"
+
+#include "maxim_entry.h"
+#include "maxim_seed.h"
+#include "maxim_word.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+#include <cstdlib>
+
+Maxim_Word_Rand::Maxim_Word_Rand(QWidget *parent) : QWidget(parent)
+{
+    move(480, 360);
+    setFixedSize(760, 280);
+    catalogue = new Maxim_Word(nullptr);
+
+    no_label = new QLabel(this);
+    no_label->setObjectName(QStringLiteral("no_label"));
+    Set_Maxim_Font(no_label, 10);
+
+    heading_label = new QLabel(this);
+    heading_label->setObjectName(QStringLiteral("heading_label"));
+    Set_Maxim_Font(heading_label, 10);
+
+    text_edit = new QTextEdit(this);
+    text_edit->setObjectName(QStringLiteral("text_edit"));
+    Set_Maxim_Font(text_edit, 12);
+    text_edit->setReadOnly(true);
+
+    close_button = new QPushButton(tr("Close"), this);
+    close_button->setObjectName(QStringLiteral("close_button"));
+
+    auto *number_row = new QHBoxLayout;
+    number_row->addWidget(no_label);
+    number_row->addStretch();
+    auto *heading_row = new QHBoxLayout;
+    heading_row->addWidget(heading_label);
+    auto *text_row = new QHBoxLayout;
+    text_row->addWidget(text_edit);
+    auto *button_row = new QHBoxLayout;
+    button_row->addStretch();
+    button_row->addWidget(close_button);
+
+    auto *rows = new QVBoxLayout;
+    rows->addLayout(number_row);
+    rows->addLayout(heading_row);
+    rows->addLayout(text_row);
+    rows->addLayout(button_row);
+    setLayout(rows);
+
+    Set_Rand_Maxim();
+
+    connect(close_button, &QPushButton::clicked, this, &Maxim_Word_Rand::Push_Close_Clicked);
+}
+
+void Maxim_Word_Rand::Set_Rand_Maxim()
+{
+    rand_no = std::rand() % Maxim_Word::maxim_count;
+    no_label->setText(tr("No=%1").arg(rand_no));
+    heading_label->setText(catalogue->Get_Maxim_Text(rand_no, 0));
+    text_edit->setText(catalogue->Get_Maxim_Text(rand_no, 1));
+}
+
+void Maxim_Word_Rand::Push_Close_Clicked()
+{
+    close();
+    Seed_Maxim_Random();
+    Set_Rand_Maxim();
+}

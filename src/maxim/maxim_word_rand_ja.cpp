@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "maxim_word_rand_ja.h"
+
+#include "maxim_entry.h"
+#include "maxim_seed.h"
+#include "maxim_word_ja.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+#include <cstdlib>
+
+Maxim_Word_Rand_Ja::Maxim_Word_Rand_Ja(QWidget *parent) : QWidget(parent)
+{
+    // Not moved: the window system places it.
+    setFixedSize(500, 380);
+    catalogue = new Maxim_Word_Ja(nullptr);
+    Seed_Maxim_Random();
+
+    no_label = new QLabel(this);
+    no_label->setObjectName(QStringLiteral("no_label"));
+    Set_Maxim_Font(no_label, 10);
+
+    heading_edit = new QTextEdit(this);
+    heading_edit->setObjectName(QStringLiteral("heading_edit"));
+    Set_Maxim_Font(heading_edit, 14);
+
+    text_edit = new QTextEdit(this);
+    text_edit->setObjectName(QStringLiteral("text_edit"));
+    Set_Maxim_Font(text_edit, 14);
+
+    close_button = new QPushButton(tr("Close"), this);
+    close_button->setObjectName(QStringLiteral("close_button"));
+
+    auto *number_row = new QHBoxLayout;
+    number_row->addWidget(no_label);
+    number_row->addStretch();
+    auto *heading_row = new QHBoxLayout;
+    heading_row->addWidget(heading_edit);
+    auto *text_row = new QHBoxLayout;
+    text_row->addWidget(text_edit);
+    auto *button_row = new QHBoxLayout;
+    button_row->addStretch();
+    button_row->addWidget(close_button);
+
+    auto *rows = new QVBoxLayout;
+    rows->addLayout(number_row);
+    rows->addLayout(heading_row);
+    rows->addLayout(text_row);
+    rows->addLayout(button_row);
+    setLayout(rows);
+
+    Set_Rand_Maxim();
+
+    connect(close_button, &QPushButton::clicked, this, &Maxim_Word_Rand_Ja::Push_Close_Clicked);
+}
+
+void Maxim_Word_Rand_Ja::Set_Rand_Maxim()
+{
+    rand_no = std::rand() % Maxim_Word_Ja::maxim_count;
+    no_label->setText(tr("No=%1").arg(rand_no));
+    heading_edit->setText(catalogue->Get_Maxim_Text(rand_no, 0));
+    text_edit->setText(catalogue->Get_Maxim_Text(rand_no, 1));
+}
+
+void Maxim_Word_Rand_Ja::Push_Close_Clicked()
+{
+    close();
+    Seed_Maxim_Random();
+    Set_Rand_Maxim();
+}
