@@ -8,6 +8,10 @@
 #include "config_mini_omikuji.h"
 #include "date_time_screen.h"
 #include "help_screen.h"
+#include "main_maxim_screen.h"
+#include "maxim_word.h"
+#include "maxim_word_ja.h"
+#include "maxim_word_rand.h"
 #include "mini_omikuji.h"
 #include "right_menu.h"
 #include "time_source.h"
@@ -82,6 +86,10 @@ const Picture pictures[] = {
     {"fortune_config.png", [] { return fortune_configured(); }},
     {"fortune_drawing.png", [] { return fortune_configured()->drawing_window(); }},
     {"fortune_result.png", [] { return fortune_result(1); }},
+    {"maxim_menu.png", [] { return new Main_Maxim_Screen; }},
+    {"maxim_chinese.png", [] { return new Maxim_Word; }},
+    {"maxim_japanese.png", [] { return new Maxim_Word_Ja; }},
+    {"maxim_random.png", [] { return new Maxim_Word_Rand; }},
 };
 
 } // namespace
