@@ -37,8 +37,7 @@ int slot_of_row(int row)
 
 } // namespace
 
-Config_Mini_Omikuji::Config_Mini_Omikuji(QWidget *parent)
-    : QWidget(parent)
+Config_Mini_Omikuji::Config_Mini_Omikuji(QWidget *parent) : QWidget(parent)
 {
     setWindowTitle(tr("Zelvane Uranai Config"));
     setFixedSize(400, 200);

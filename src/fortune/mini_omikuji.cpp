@@ -68,8 +68,7 @@ QHBoxLayout *centred(QWidget *widget)
 
 } // namespace
 
-Mini_Omikuji::Mini_Omikuji(QWidget *parent)
-    : QWidget(parent)
+Mini_Omikuji::Mini_Omikuji(QWidget *parent) : QWidget(parent)
 {
     register_label_family();
     setWindowFlags(Qt::WindowSystemMenuHint);

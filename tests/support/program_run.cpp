@@ -33,8 +33,7 @@ bool Program_Run::start(const QProcessEnvironment &environment, const QString &w
 void Program_Run::collect()
 {
     // Take in what is waiting in the pipe; QProcess reads it only when asked.
-    while (process.state() == QProcess::Running && process.waitForReadyRead(0)) {
-    }
+    while (process.state() == QProcess::Running && process.waitForReadyRead(0)) { }
     partial += process.readAllStandardOutput();
     errors += process.readAllStandardError();
     int end;
