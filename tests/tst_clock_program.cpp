@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "gadget_steps.h"
 #include "program_run.h"
 #include "x_display.h"
 
@@ -27,12 +28,8 @@ void Tst_Clock_Program::initTestCase()
 
 void Tst_Clock_Program::clock_appears_in_place_and_steps_on_a_click()
 {
-    QProcessEnvironment env = display.environment();
-    env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
     Program_Run program;
-    QVERIFY(program.start(env));
-
-    const auto clock = display.wait_for_window(QStringLiteral("Zelvane(Clock+)"));
+    const auto clock = start_at_the_clock(display, program);
     QVERIFY2(clock, qPrintable(program.error_output()));
     QCOMPARE(clock->geometry, QRect(790, 640, 220, 40));
 
@@ -51,12 +48,8 @@ void Tst_Clock_Program::clock_appears_in_place_and_steps_on_a_click()
 
 void Tst_Clock_Program::japanese_system_shows_japanese_title()
 {
-    QProcessEnvironment env = display.environment();
-    env.insert(QStringLiteral("LANG"), QStringLiteral("ja_JP.UTF-8"));
-    env.remove(QStringLiteral("LC_ALL"));
     Program_Run program;
-    QVERIFY(program.start(env));
-    const auto clock = display.wait_for_window(QStringLiteral("ゼルヴァーネ(時計+)"));
+    const auto clock = start_at_the_clock(display, program, QStringLiteral("ja_JP.UTF-8"));
     QVERIFY2(clock, qPrintable(program.error_output()));
     QCOMPARE(clock->geometry, QRect(790, 640, 220, 40));
 }

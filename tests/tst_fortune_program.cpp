@@ -1,30 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config_mini_omikuji.h"
+#include "gadget_steps.h"
 #include "mini_omikuji.h"
 #include "program_run.h"
 #include "right_menu.h"
 #include "x_display.h"
 
-#include <QLayout>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QtTest>
-
-namespace {
-
-// Where a button sits inside its window, read from the same windows laid out
-// here (offscreen, same style and fonts as the program's).
-QPoint centre_in_window(QWidget &window, const QString &button_name)
-{
-    window.show();
-    window.layout()->activate();
-    auto *button = window.findChild<QPushButton *>(button_name);
-    if (!button)
-        return QPoint(-1, -1);
-    return button->mapTo(&window, button->rect().center());
-}
-
-} // namespace
 
 // The real program on a private X server: a fortune drawn from the clock,
 // clicked as a user would.
@@ -34,7 +17,6 @@ class Tst_Fortune_Program : public QObject
 
 private slots:
     void initTestCase();
-    void menu_buttons_lie_top_to_bottom();
     void fortune_drawn_from_the_clock();
 
 private:
@@ -46,28 +28,6 @@ void Tst_Fortune_Program::initTestCase()
     if (!display.start())
         QSKIP(qPrintable(
             QStringLiteral("skipped: no X display for the real program: ") + display.error()));
-}
-
-void Tst_Fortune_Program::menu_buttons_lie_top_to_bottom()
-{
-    Right_Menu menu;
-    menu.show();
-    menu.layout()->activate();
-    const QStringList names = {"calender_button", "maxim_button", "timer_button", "omikuji_button",
-        "help_button", "version_button", "close_menu_button", "quit_button"};
-    const QStringList texts = {"Calender", "maxim Today", "Known Timer", "mini omikuji", "Help",
-        "Version", "Close menu", "Quit"};
-    int previous = -1;
-    for (int n = 0; n < names.size(); ++n) {
-        auto *button = menu.findChild<QPushButton *>(names.at(n));
-        QVERIFY(button);
-        QCOMPARE(button->text(), texts.at(n));
-        QVERIFY(button->isFlat());
-        QVERIFY(button->geometry().center().y() > previous);
-        QVERIFY(QRect(QPoint(), menu.size()).contains(button->geometry().center()));
-        previous = button->geometry().center().y();
-    }
-    menu.close();
 }
 
 void Tst_Fortune_Program::fortune_drawn_from_the_clock()
@@ -83,21 +43,13 @@ void Tst_Fortune_Program::fortune_drawn_from_the_clock()
     const QPoint check = centre_in_window(layout_config, QStringLiteral("check_button"));
     const QPoint next = centre_in_window(layout_config, QStringLiteral("next_button"));
     const QPoint start_stop = centre_in_window(layout_drawing, QStringLiteral("start_stop_button"));
-    layout_menu.close();
-    layout_config.close();
-    layout_drawing.close();
 
-    QProcessEnvironment env = display.environment();
-    env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
     Program_Run program;
-    QVERIFY(program.start(env));
-
-    const auto clock = display.wait_for_window(QStringLiteral("Zelvane(Clock+)"));
+    const auto clock = start_at_the_clock(display, program);
     QVERIFY2(clock, qPrintable(program.error_output()));
     QCOMPARE(clock->geometry, QRect(790, 640, 220, 40));
-    display.click(clock->geometry.center(), 3);
 
-    const auto menu = display.wait_for_window(QStringLiteral("Right click menu"));
+    const auto menu = open_feature_menu(display, *clock);
     QVERIFY(menu);
     QCOMPARE(menu->geometry, QRect(660, 475, 260, 150));
     display.click(menu->geometry.topLeft() + omikuji);

@@ -2,6 +2,7 @@
 #include "help_screen.h"
 #include "output_capture.h"
 #include "program_run.h"
+#include "working_directory.h"
 
 #include <QDesktopServices>
 #include <QRegularExpression>
@@ -9,20 +10,6 @@
 #include <QtTest>
 
 namespace {
-
-// Runs the test body with the given folder as working directory.
-class Working_Directory
-{
-public:
-    explicit Working_Directory(const QString &path) : previous(QDir::currentPath())
-    {
-        QDir::setCurrent(path);
-    }
-    ~Working_Directory() { QDir::setCurrent(previous); }
-
-private:
-    QString previous;
-};
 
 void write_file(const QString &path, const QByteArray &text)
 {

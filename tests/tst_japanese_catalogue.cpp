@@ -4,6 +4,7 @@
 #include "japanese_catalogue.h"
 #include "output_capture.h"
 #include "program_run.h"
+#include "working_directory.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -14,20 +15,6 @@
 namespace {
 
 const QDateTime fixed_moment(QDate(2009, 3, 5), QTime(9, 5, 7));
-
-// Runs the test body with the given folder as working directory.
-class Working_Directory
-{
-public:
-    explicit Working_Directory(const QString &path) : previous(QDir::currentPath())
-    {
-        QDir::setCurrent(path);
-    }
-    ~Working_Directory() { QDir::setCurrent(previous); }
-
-private:
-    QString previous;
-};
 
 QString catalogue_in_run_folder()
 {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "gadget_steps.h"
 #include "main_maxim_screen.h"
 #include "maxim_word.h"
 #include "program_run.h"
@@ -10,22 +11,11 @@
 
 namespace {
 
-// Where a button sits in its window, measured on an offscreen copy of the
-// same window: the real program lays it out alike.
-QPoint button_centre(QWidget &window, const QString &name)
+// Where a button sits counted from its window's bottom-right corner, for
+// windows whose size their layout decides.
+QPoint centre_from_corner(QWidget &window, const QString &name)
 {
-    window.show();
-    auto *button = window.findChild<QPushButton *>(name);
-    if (!button)
-        return QPoint(-1, -1);
-    return button->mapTo(&window, button->rect().center());
-}
-
-// The same, counted from the window's bottom-right corner, for windows whose
-// size the layout decides.
-QPoint button_centre_from_corner(QWidget &window, const QString &name)
-{
-    const QPoint centre = button_centre(window, name);
+    const QPoint centre = centre_in_window(window, name);
     return QPoint(window.width() - centre.x(), window.height() - centre.y());
 }
 
@@ -39,7 +29,6 @@ class Tst_Maxim_Program : public QObject
 
 private slots:
     void initTestCase();
-    void menu_rows_are_where_the_clicks_go();
     void maxim_today_select_and_next();
 
 private:
@@ -53,57 +42,23 @@ void Tst_Maxim_Program::initTestCase()
             QStringLiteral("skipped: no X display for the real program: ") + display.error()));
 }
 
-void Tst_Maxim_Program::menu_rows_are_where_the_clicks_go()
-{
-    Right_Menu menu;
-    menu.show();
-    const QStringList rows = {"calender_button", "maxim_button", "timer_button", "omikuji_button",
-        "help_button", "version_button", "close_menu_button", "quit_button"};
-    const QStringList labels = {"Calender", "maxim Today", "Known Timer", "mini omikuji", "Help",
-        "Version", "Close menu", "Quit"};
-    int previous_y = -1;
-    for (int row = 0; row < rows.size(); ++row) {
-        auto *button = menu.findChild<QPushButton *>(rows[row]);
-        QVERIFY2(button, qPrintable(rows[row]));
-        QCOMPARE(button->text(), labels[row]);
-        QVERIFY(button->isFlat());
-        QVERIFY(button->y() > previous_y);
-        previous_y = button->y();
-        QVERIFY(menu.rect().contains(button->geometry().center()));
-    }
-    // "maxim Today" is the second row: below "Calender", above "Known Timer".
-    const QPoint maxim_today = button_centre(menu, QStringLiteral("maxim_button"));
-    QCOMPARE(
-        menu.childAt(maxim_today), menu.findChild<QPushButton *>(QStringLiteral("maxim_button")));
-    menu.hide();
-}
-
 void Tst_Maxim_Program::maxim_today_select_and_next()
 {
     // Click points from offscreen copies of the windows.
     Right_Menu menu_copy;
-    const QPoint maxim_today = button_centre(menu_copy, QStringLiteral("maxim_button"));
-    menu_copy.hide();
+    const QPoint maxim_today = centre_in_window(menu_copy, QStringLiteral("maxim_button"));
     Main_Maxim_Screen selection_copy;
     const QPoint select_from_corner
-        = button_centre_from_corner(selection_copy, QStringLiteral("select_button"));
-    selection_copy.hide();
+        = centre_from_corner(selection_copy, QStringLiteral("select_button"));
     Maxim_Word browser_copy;
-    const QPoint next = button_centre(browser_copy, QStringLiteral("next_button"));
-    browser_copy.hide();
+    const QPoint next = centre_in_window(browser_copy, QStringLiteral("next_button"));
 
-    QProcessEnvironment env = display.environment();
-    env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
-    env.remove(QStringLiteral("LC_ALL"));
     Program_Run program;
-    QVERIFY(program.start(env));
-
-    const auto clock = display.wait_for_window(QStringLiteral("Zelvane(Clock+)"));
+    const auto clock = start_at_the_clock(display, program);
     QVERIFY2(clock, qPrintable(program.error_output()));
     QCOMPARE(clock->geometry, QRect(790, 640, 220, 40));
 
-    display.click(clock->geometry.center(), 3);
-    const auto menu = display.wait_for_window(QStringLiteral("Right click menu"));
+    const auto menu = open_feature_menu(display, *clock);
     QVERIFY2(menu, qPrintable(program.error_output()));
     QCOMPARE(menu->geometry, QRect(660, 475, 260, 150));
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "gadget_steps.h"
 #include "program_run.h"
 #include "right_menu.h"
 #include "x_display.h"
@@ -17,9 +18,6 @@ private slots:
     void right_click_opens_the_menu_and_its_buttons_work();
 
 private:
-    // Where a button lies inside the menu window, from the menu's own layout.
-    QPoint button_centre(const char *object_name);
-
     X_Display display;
 };
 
@@ -30,33 +28,19 @@ void Tst_Menu_Program::initTestCase()
             QStringLiteral("skipped: no X display for the real program: ") + display.error()));
 }
 
-QPoint Tst_Menu_Program::button_centre(const char *object_name)
-{
-    Right_Menu menu;
-    menu.show();
-    auto *button = menu.findChild<QPushButton *>(QLatin1String(object_name));
-    const QPoint centre = button ? button->geometry().center() : QPoint();
-    menu.hide();
-    return centre;
-}
-
 void Tst_Menu_Program::right_click_opens_the_menu_and_its_buttons_work()
 {
-    const QPoint timer_button = button_centre("timer_button");
-    const QPoint quit_button = button_centre("quit_button");
-    QVERIFY(!timer_button.isNull() && !quit_button.isNull());
+    Right_Menu menu_copy;
+    const QPoint timer_button = centre_in_window(menu_copy, QStringLiteral("timer_button"));
+    const QPoint quit_button = centre_in_window(menu_copy, QStringLiteral("quit_button"));
+    QVERIFY(timer_button.x() >= 0 && quit_button.x() >= 0);
 
-    QProcessEnvironment env = display.environment();
-    env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
     Program_Run program;
-    QVERIFY(program.start(env));
-
-    const auto clock = display.wait_for_window(QStringLiteral("Zelvane(Clock+)"));
+    const auto clock = start_at_the_clock(display, program);
     QVERIFY2(clock, qPrintable(program.error_output()));
     QCOMPARE(clock->geometry, QRect(790, 640, 220, 40));
 
-    display.click(clock->geometry.center(), 3);
-    const auto menu = display.wait_for_window(QStringLiteral("Right click menu"));
+    const auto menu = open_feature_menu(display, *clock);
     QVERIFY2(menu, qPrintable(program.error_output()));
     QCOMPARE(menu->geometry, QRect(660, 475, 260, 150));
 
@@ -66,12 +50,14 @@ void Tst_Menu_Program::right_click_opens_the_menu_and_its_buttons_work()
     QCOMPARE(timer->geometry, QRect(660, 545, 200, 60));
     QVERIFY(display.wait_until_gone(QStringLiteral("Right click menu")));
 
-    display.click(clock->geometry.center(), 3);
-    QVERIFY(display.wait_for_window(QStringLiteral("Right click menu")));
+    QVERIFY(open_feature_menu(display, *clock));
+    const QString errors_before_quit = program.error_output();
     display.click(menu->geometry.topLeft() + quit_button);
     QVERIFY(program.wait_for_exit());
     QCOMPARE(program.exit_status(), QProcess::NormalExit);
     QCOMPARE(program.exit_code(), 0);
+    // Taking down the windows and the chimes says nothing.
+    QCOMPARE(program.error_output().mid(errors_before_quit.size()), QString());
 }
 
 QTEST_MAIN(Tst_Menu_Program)
