@@ -3,12 +3,11 @@
 
 #include "japanese_maxims.h"
 #include "maxim_catalogue.h"
+#include "maxim_layout.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextEdit>
-#include <QVBoxLayout>
 #include <cstdint>
 #include <cstdio>
 
@@ -44,25 +43,8 @@ Maxim_Word_Ja::Maxim_Word_Ja(QWidget *parent) : QWidget(parent)
     back_button->setObjectName(QStringLiteral("back_button"));
     back_button->setEnabled(false);
 
-    auto *number_row = new QHBoxLayout;
-    number_row->addWidget(no_label);
-    number_row->addStretch(0);
-    auto *heading_row = new QHBoxLayout;
-    heading_row->addWidget(heading_edit);
-    auto *text_row = new QHBoxLayout;
-    text_row->addWidget(text_edit);
-    auto *button_row = new QHBoxLayout;
-    button_row->addStretch(0);
-    button_row->addWidget(back_button);
-    button_row->addWidget(next_button);
-    button_row->addWidget(close_button);
-
-    auto *rows = new QVBoxLayout;
-    rows->addLayout(number_row, 0);
-    rows->addLayout(heading_row, 0);
-    rows->addLayout(text_row, 0);
-    rows->addLayout(button_row, 0);
-    setLayout(rows);
+    Lay_Out_Maxim_Window(
+        this, no_label, heading_edit, text_edit, {back_button, next_button, close_button});
 
     Show_First_Maxim();
 

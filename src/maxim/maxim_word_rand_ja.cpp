@@ -2,14 +2,13 @@
 #include "maxim_word_rand_ja.h"
 
 #include "maxim_entry.h"
+#include "maxim_layout.h"
 #include "maxim_seed.h"
 #include "maxim_word_ja.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextEdit>
-#include <QVBoxLayout>
 #include <cstdlib>
 
 Maxim_Word_Rand_Ja::Maxim_Word_Rand_Ja(QWidget *parent) : QWidget(parent)
@@ -34,23 +33,7 @@ Maxim_Word_Rand_Ja::Maxim_Word_Rand_Ja(QWidget *parent) : QWidget(parent)
     close_button = new QPushButton(tr("Close"), this);
     close_button->setObjectName(QStringLiteral("close_button"));
 
-    auto *number_row = new QHBoxLayout;
-    number_row->addWidget(no_label);
-    number_row->addStretch();
-    auto *heading_row = new QHBoxLayout;
-    heading_row->addWidget(heading_edit);
-    auto *text_row = new QHBoxLayout;
-    text_row->addWidget(text_edit);
-    auto *button_row = new QHBoxLayout;
-    button_row->addStretch();
-    button_row->addWidget(close_button);
-
-    auto *rows = new QVBoxLayout;
-    rows->addLayout(number_row);
-    rows->addLayout(heading_row);
-    rows->addLayout(text_row);
-    rows->addLayout(button_row);
-    setLayout(rows);
+    Lay_Out_Maxim_Window(this, no_label, heading_edit, text_edit, {close_button});
 
     Set_Rand_Maxim();
 
