@@ -313,6 +313,7 @@ void Tst_Fortune::check_refuses_an_empty_slot_then_next_opens_the_drawing()
     QVERIFY(!next->isEnabled());
     for (int digit = 1; digit <= 5; ++digit) {
         QVERIFY(input(window, digit)->isEnabled());
+        QVERIFY(part<QComboBox>(window, QStringLiteral("row_combo_%1").arg(digit))->isEnabled());
         QCOMPARE(row_text(window, digit), QStringLiteral("Daikichi"));
     }
     QCOMPARE(drawing->buf_uranai_result[2], 4);
