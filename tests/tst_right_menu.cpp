@@ -1,33 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "alarm_timer.h"
 #include "calender_show.h"
-#include "help_screen.h"
+#include "fake_clock.h"
 #include "right_menu.h"
-#include "version_screen.h"
 
 #include <QApplication>
 #include <QPushButton>
 #include <QtTest>
+#include <algorithm>
 
 namespace {
 
-QList<QWidget *> windows_made_by(const std::function<void()> &make)
+QWidgetList visible_windows()
 {
-    const QWidgetList before = QApplication::topLevelWidgets();
-    make();
-    QList<QWidget *> made;
+    QWidgetList visible;
     for (QWidget *window : QApplication::topLevelWidgets())
-        if (!before.contains(window))
-            made.append(window);
-    return made;
-}
-
-template<typename Window> Window *find_window(const QList<QWidget *> &windows)
-{
-    for (QWidget *window : windows)
-        if (auto *found = qobject_cast<Window *>(window))
-            return found;
-    return nullptr;
+        if (window->isVisible())
+            visible.append(window);
+    return visible;
 }
 
 } // namespace
@@ -38,106 +27,89 @@ class Tst_Right_Menu : public QObject
 
 private slots:
     void layout_of_the_menu();
-    void feature_buttons_open_their_windows_once();
+    void each_button_shows_its_own_window_again_and_again();
     void close_menu_opens_nothing();
 };
 
 void Tst_Right_Menu::layout_of_the_menu()
 {
     Right_Menu menu;
-    QCOMPARE(menu.pos(), QPoint(660, 475));
-    QCOMPARE(menu.size(), QSize(260, 150));
     QCOMPARE(menu.windowTitle(), QStringLiteral("Right click menu"));
-    QVERIFY(!menu.isVisible());
+    menu.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&menu));
+    QCOMPARE(QRect(menu.pos(), menu.size()), QRect(660, 475, 260, 150));
 
-    const QList<QPushButton *> buttons = menu.findChildren<QPushButton *>();
+    QList<QPushButton *> buttons = menu.findChildren<QPushButton *>();
+    std::sort(buttons.begin(), buttons.end(),
+        [](QPushButton *a, QPushButton *b) { return a->y() < b->y(); });
     QStringList labels;
     for (QPushButton *button : buttons) {
         labels.append(button->text());
         QVERIFY(button->isFlat());
         QCOMPARE(button->height(), 21);
         QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(menu.rect().contains(button->geometry()));
     }
     QCOMPARE(labels,
         (QStringList {"Calender", "maxim Today", "Known Timer", "mini omikuji", "Help", "Version",
             "Close menu", "Quit"}));
-
-    // The rows are squeezed into 150 pixels but stay in order, one below the other.
-    menu.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&menu));
-    for (int row = 1; row < buttons.size(); ++row)
-        QVERIFY(buttons[row]->geometry().top() > buttons[row - 1]->geometry().top());
-    for (QPushButton *button : buttons)
-        QVERIFY(menu.rect().contains(button->geometry().center()));
-    menu.close();
 }
 
-void Tst_Right_Menu::feature_buttons_open_their_windows_once()
+void Tst_Right_Menu::each_button_shows_its_own_window_again_and_again()
 {
-    Right_Menu *menu = nullptr;
-    const QList<QWidget *> made = windows_made_by([&] { menu = new Right_Menu; });
-    QVERIFY(menu);
-    auto *help = find_window<Help_Screen>(made);
-    auto *version = find_window<Version_Screen>(made);
-    auto *timer = find_window<Alarm_Timer>(made);
-    auto *calendar = find_window<Calender_Show>(made);
-    QVERIFY(help && version && timer && calendar);
-    for (QWidget *window : {static_cast<QWidget *>(help), static_cast<QWidget *>(version),
-             static_cast<QWidget *>(timer), static_cast<QWidget *>(calendar)})
-        QVERIFY(!window->isVisible());
+    // Made just before midnight, the calendar keeps that day when shown later.
+    Fake_Clock clock(QDateTime(QDate(2011, 12, 31), QTime(23, 59, 58)));
+    const QWidgetList earlier = QApplication::topLevelWidgets();
+    Right_Menu menu;
+    clock.set(QDateTime(QDate(2012, 1, 1), QTime(0, 0, 5)));
+    const QWidgetList windows = QApplication::topLevelWidgets();
 
-    const struct
-    {
-        const char *button;
-        QWidget *window;
-    } cases[] = {{"calender_button", calendar}, {"timer_button", timer}, {"help_button", help},
-        {"version_button", version}};
-    for (const auto &c : cases) {
-        auto *button = menu->findChild<QPushButton *>(QLatin1String(c.button));
-        QVERIFY(button);
-        menu->show();
-        button->click();
-        QVERIFY2(c.window->isVisible(), c.button);
-        QVERIFY(!menu->isVisible());
-        c.window->close();
-        QVERIFY(!c.window->isVisible());
+    const QList<QPair<const char *, const char *>> cases
+        = {{"calender_button", "Calender_Show"}, {"maxim_button", "Main_Maxim_Screen"},
+            {"timer_button", "Alarm_Timer"}, {"omikuji_button", "Config_Mini_Omikuji"},
+            {"help_button", "Help_Screen"}, {"version_button", "Version_Screen"}};
+    for (const auto &[button, window_class] : cases) {
+        QWidget *shown = nullptr;
+        for (int press = 0; press < 2; ++press) {
+            menu.show();
+            menu.findChild<QPushButton *>(QLatin1String(button))->click();
+            QVERIFY(!menu.isVisible());
+            const QWidgetList visible = visible_windows();
+            QVERIFY2(visible.size() == 1 && visible.first()->inherits(window_class), button);
+            QVERIFY2(!shown || visible.first() == shown, button);
+            shown = visible.first();
+            shown->close();
+        }
     }
+    QCOMPARE(QApplication::topLevelWidgets().size(), windows.size());
 
-    // Pressed again, the same calendar comes back with the month the user left it on.
-    const int month_left = calendar->monthShown() == 12 ? 1 : calendar->monthShown() + 1;
-    calendar->setCurrentPage(calendar->yearShown(), month_left);
-    const QList<QWidget *> again = windows_made_by([&] {
-        menu->show();
-        menu->findChild<QPushButton *>(QStringLiteral("calender_button"))->click();
-    });
-    QVERIFY(again.isEmpty());
+    // The same calendar comes back on the month the user left it on.
+    Calender_Show *calendar = nullptr;
+    for (QWidget *window : windows)
+        if (auto *found = qobject_cast<Calender_Show *>(window); found && !earlier.contains(found))
+            calendar = found;
+    QVERIFY(calendar);
+    menu.findChild<QPushButton *>(QStringLiteral("calender_button"))->click();
+    QCOMPARE(calendar->selectedDate(), QDate(2011, 12, 31));
+    QCOMPARE(calendar->monthShown(), 12);
+    calendar->showNextMonth();
+    calendar->close();
+    menu.findChild<QPushButton *>(QStringLiteral("calender_button"))->click();
     QVERIFY(calendar->isVisible());
-    QCOMPARE(calendar->monthShown(), month_left);
-
-    // An open window stays open when its button is pressed again.
-    menu->show();
-    menu->findChild<QPushButton *>(QStringLiteral("calender_button"))->click();
-    QVERIFY(calendar->isVisible());
-    QVERIFY(!menu->isVisible());
+    QCOMPARE(calendar->yearShown(), 2012);
+    QCOMPARE(calendar->monthShown(), 1);
+    QCOMPARE(calendar->selectedDate(), QDate(2011, 12, 31));
     calendar->close();
 }
 
 void Tst_Right_Menu::close_menu_opens_nothing()
 {
     Right_Menu menu;
+    const qsizetype visible_before = visible_windows().size();
     menu.show();
-    const QList<QWidget *> visible_before = [] {
-        QList<QWidget *> list;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->isVisible())
-                list.append(w);
-        return list;
-    }();
     menu.findChild<QPushButton *>(QStringLiteral("close_menu_button"))->click();
     QVERIFY(!menu.isVisible());
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->isVisible())
-            QVERIFY2(visible_before.contains(w), qPrintable(w->windowTitle()));
+    QCOMPARE(visible_windows().size(), visible_before);
 }
 
 QTEST_MAIN(Tst_Right_Menu)
