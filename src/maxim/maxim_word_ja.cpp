@@ -20,20 +20,14 @@ Maxim_Word_Ja::Maxim_Word_Ja(QWidget *parent) : QWidget(parent)
     setWindowTitle(tr("Todays maxim in Japan"));
     maxim = std::make_unique<Maxim_Entry[]>(maxim_count);
 
-    no_label = new QLabel(this);
-    no_label->setObjectName(QStringLiteral("no_label"));
-    Set_Maxim_Font(no_label, 10);
+    no_label = New_Maxim_Widget<QLabel>(this, "no_label", 10);
     no_label->setText(tr("No=%1").arg(i2));
 
     // Both texts stay editable: the reader may write their own thoughts on a
     // maxim; moving to another entry brings the catalogue texts back.
-    heading_edit = new QTextEdit(this);
-    heading_edit->setObjectName(QStringLiteral("heading_edit"));
-    Set_Maxim_Font(heading_edit, 14);
+    heading_edit = New_Maxim_Widget<QTextEdit>(this, "heading_edit", 14);
 
-    text_edit = new QTextEdit(this);
-    text_edit->setObjectName(QStringLiteral("text_edit"));
-    Set_Maxim_Font(text_edit, 14);
+    text_edit = New_Maxim_Widget<QTextEdit>(this, "text_edit", 14);
 
     next_button = new QPushButton(tr("Next"), this);
     next_button->setObjectName(QStringLiteral("next_button"));

@@ -17,17 +17,11 @@ Maxim_Word_Rand::Maxim_Word_Rand(QWidget *parent) : QWidget(parent)
     setFixedSize(760, 280);
     catalogue = new Maxim_Word(nullptr);
 
-    no_label = new QLabel(this);
-    no_label->setObjectName(QStringLiteral("no_label"));
-    Set_Maxim_Font(no_label, 10);
+    no_label = New_Maxim_Widget<QLabel>(this, "no_label", 10);
 
-    heading_label = new QLabel(this);
-    heading_label->setObjectName(QStringLiteral("heading_label"));
-    Set_Maxim_Font(heading_label, 10);
+    heading_label = New_Maxim_Widget<QLabel>(this, "heading_label", 10);
 
-    text_edit = new QTextEdit(this);
-    text_edit->setObjectName(QStringLiteral("text_edit"));
-    Set_Maxim_Font(text_edit, 12);
+    text_edit = New_Maxim_Widget<QTextEdit>(this, "text_edit", 12);
     text_edit->setReadOnly(true);
 
     close_button = new QPushButton(tr("Close"), this);

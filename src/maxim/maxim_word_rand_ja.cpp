@@ -18,17 +18,11 @@ Maxim_Word_Rand_Ja::Maxim_Word_Rand_Ja(QWidget *parent) : QWidget(parent)
     catalogue = new Maxim_Word_Ja(nullptr);
     Seed_Maxim_Random();
 
-    no_label = new QLabel(this);
-    no_label->setObjectName(QStringLiteral("no_label"));
-    Set_Maxim_Font(no_label, 10);
+    no_label = New_Maxim_Widget<QLabel>(this, "no_label", 10);
 
-    heading_edit = new QTextEdit(this);
-    heading_edit->setObjectName(QStringLiteral("heading_edit"));
-    Set_Maxim_Font(heading_edit, 14);
+    heading_edit = New_Maxim_Widget<QTextEdit>(this, "heading_edit", 14);
 
-    text_edit = new QTextEdit(this);
-    text_edit->setObjectName(QStringLiteral("text_edit"));
-    Set_Maxim_Font(text_edit, 14);
+    text_edit = New_Maxim_Widget<QTextEdit>(this, "text_edit", 14);
 
     close_button = new QPushButton(tr("Close"), this);
     close_button->setObjectName(QStringLiteral("close_button"));
