@@ -86,7 +86,10 @@ void Date_Time_Screen::change_time()
         setToolTip(tr(Time_Names::period(disp_time)));
         connect(jiho_timer, &QTimer::timeout, this, &Date_Time_Screen::jiho_check,
             Qt::UniqueConnection);
-        jiho_timer->start(1000);
+        // Restarted at every refresh, the chime timer would never reach its
+        // timeout while the time is shown: start it once and let it run.
+        if (!jiho_timer->isActive())
+            jiho_timer->start(1000);
         break;
     case 3:
         setFixedSize(160, 40);

@@ -82,12 +82,13 @@ Version_Screen::Version_Screen(QWidget *parent) : QWidget(parent)
 
 void Version_Screen::Push_Ok_clicked()
 {
-    hide();
+    close();
 }
 
-// Only ever hidden, never closed, so it shows again unchanged.
+// The window is never deleted, so a closed one shows again unchanged. The
+// close is accepted: one that refused it would cancel the application's quit,
+// and a window only hidden would never count as the last one closed.
 void Version_Screen::closeEvent(QCloseEvent *event)
 {
-    hide();
-    event->ignore();
+    event->accept();
 }

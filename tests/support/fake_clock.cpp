@@ -5,7 +5,7 @@
 
 Fake_Clock::Fake_Clock(const QDateTime &start) : current(start)
 {
-    Time_Source::set_reader([this] { return current; });
+    Time_Source::set_reader([this] { return now(); });
 }
 
 Fake_Clock::~Fake_Clock()

@@ -5,25 +5,19 @@
 #include <QStringList>
 #include <cstdio>
 
-// Redirects standard output (or standard error) of this process into a file
-// for the life of the object, so a test can read the trace lines exactly as
-// the program prints them.
+// Sends standard output (or error) of this process into a file while the
+// object lives, so a test reads the trace lines exactly as they are printed.
 class Output_Capture
 {
 public:
     explicit Output_Capture(FILE *stream = stdout);
     ~Output_Capture();
 
-    Output_Capture(const Output_Capture &) = delete;
-    Output_Capture &operator=(const Output_Capture &) = delete;
-
-    // Everything printed since the capture began (or since the last take_lines()).
-    QString text();
+    QString text(); // everything printed since the start or the last take_lines()
     QStringList take_lines();
 
 private:
     FILE *stream;
-    int stream_fd;
     int saved_fd;
     int file_fd;
     long read_offset = 0;

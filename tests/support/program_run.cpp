@@ -1,25 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program_run.h"
 
-#include <QDir>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 
 Program_Run::~Program_Run()
 {
-    if (process.state() != QProcess::NotRunning) {
-        process.kill();
-        process.waitForFinished(3000);
-    }
-}
-
-QString Program_Run::run_folder()
-{
-    return QStringLiteral(ZELVANE_RUN_DIR);
-}
-
-QString Program_Run::program_path()
-{
-    return QDir(run_folder()).absoluteFilePath(QStringLiteral("zelvane"));
+    process.kill();
+    process.waitForFinished(3000);
 }
 
 bool Program_Run::start(const QProcessEnvironment &environment, const QString &working_directory)
@@ -32,35 +19,28 @@ bool Program_Run::start(const QProcessEnvironment &environment, const QString &w
 
 void Program_Run::collect()
 {
-    // Take in what is waiting in the pipe; QProcess reads it only when asked.
+    // QProcess takes in what waits in the pipe only when asked.
     while (process.state() == QProcess::Running && process.waitForReadyRead(0)) { }
-    partial += process.readAllStandardOutput();
+    printed += process.readAllStandardOutput();
     errors += process.readAllStandardError();
-    int end;
-    while ((end = partial.indexOf('\n')) >= 0) {
-        printed.append(QString::fromUtf8(partial.left(end)));
-        partial.remove(0, end + 1);
-    }
 }
 
 bool Program_Run::wait_for_line(const QString &line, int timeout_ms)
 {
-    QElapsedTimer waited;
-    waited.start();
-    for (;;) {
-        collect();
-        if (printed.contains(line))
+    for (QDeadlineTimer deadline(timeout_ms);; process.waitForReadyRead(100)) {
+        if (lines().contains(line))
             return true;
-        if (waited.elapsed() >= timeout_ms || process.state() == QProcess::NotRunning)
+        if (deadline.hasExpired() || process.state() == QProcess::NotRunning)
             return false;
-        process.waitForReadyRead(100);
     }
 }
 
 QStringList Program_Run::lines()
 {
     collect();
-    return printed;
+    QStringList complete = QString::fromUtf8(printed).split('\n');
+    complete.removeLast(); // what follows the last line feed is no line yet
+    return complete;
 }
 
 QString Program_Run::error_output()

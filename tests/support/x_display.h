@@ -4,14 +4,11 @@
 
 #include <QList>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QRect>
-#include <QString>
 #include <optional>
 
-// A private X server (Xvfb), optionally with a window manager, on which the
-// real program runs as a user would see it. Windows are found with xwininfo
-// and clicked with xdotool.
+// A private X server (Xvfb) on which the real program runs as a user would see
+// it. Windows are found with xwininfo and clicked with xdotool.
 class X_Display
 {
 public:
@@ -19,36 +16,26 @@ public:
     {
         QString id;
         QString title;
-        QRect geometry; // position on the screen and size, frame excluded
+        QRect geometry; // on the screen, frame excluded
     };
 
-    X_Display() = default;
     ~X_Display();
 
-    X_Display(const X_Display &) = delete;
-    X_Display &operator=(const X_Display &) = delete;
-
-    // False, with a reason in error(), when Xvfb or its tools are missing.
-    bool start(bool with_window_manager = false);
+    // False, with a reason in error(), when Xvfb did not start.
+    bool start();
     QString error() const { return failure; }
-    QString name() const { return display_name; }
-
-    // The environment for a program on this display.
     QProcessEnvironment environment() const;
 
-    // Visible top-level windows.
-    QList<Window> windows() const;
+    QList<Window> windows() const; // the visible top-level ones
     std::optional<Window> wait_for_window(const QString &title, int timeout_ms = 10000) const;
     bool wait_until_gone(const QString &title, int timeout_ms = 10000) const;
-
     void click(const QPoint &screen_position, int button = 1) const;
     bool screenshot(const QString &png_path) const;
 
 private:
-    QString run_tool(const QString &program, const QStringList &arguments) const;
+    QString run(const QString &program, const QStringList &arguments) const;
 
     QProcess server;
-    QProcess window_manager;
     QString display_name;
     QString failure;
 };

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "program_windows.h"
+
+#include "date_time_screen.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+QWidget *window_of(const char *class_name)
+{
+    QWidget *found = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->inherits(class_name) && window->isVisible()) {
+            if (found)
+                return nullptr;
+            found = window;
+        }
+    }
+    return found;
+}
+
+QRect placed(const QWidget *window)
+{
+    return QRect(window->pos(), window->size());
+}
+
+QWidget *open_menu(Date_Time_Screen *&screen)
+{
+    if (!screen) {
+        screen = new Date_Time_Screen;
+        screen->show();
+    }
+    QTest::mouseClick(screen, Qt::RightButton);
+    return window_of("Right_Menu");
+}
+
+void press(QWidget *window, const QString &button)
+{
+    auto *target = window ? window->findChild<QPushButton *>(button) : nullptr;
+    QVERIFY2(target, qPrintable(button));
+    QTest::mouseClick(target, Qt::LeftButton);
+}
+
+void delete_program_windows()
+{
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (!QByteArray(window->metaObject()->className()).startsWith('Q'))
+            windows.append(window);
+    }
+    qDeleteAll(windows);
+}
