@@ -2,8 +2,10 @@
 #include "chime_bank.h"
 #include "date_time_screen.h"
 #include "japanese_catalogue.h"
+#include "platform_choice.h"
 
 #include <QApplication>
+#include <QProcessEnvironment>
 #include <QTranslator>
 #include <cstdio>
 
@@ -11,6 +13,11 @@ int main(int argc, char *argv[])
 {
     // Trace lines must reach a pipe as they are printed.
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
+
+    // The platform is read when the application object is built.
+    const QByteArray platform = choose_platform(QProcessEnvironment::systemEnvironment());
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
 
     QApplication application(argc, argv);
     Chime_Bank chimes;

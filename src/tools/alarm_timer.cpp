@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "alarm_timer.h"
+#include "chime_bank.h"
+#include "display_blinker.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -15,8 +17,11 @@ int mode_flag = 0;
 constexpr int preset_seconds[3] = {60, 180, 300};
 // The preset the latest accepted left click applied (300 before any).
 constexpr int reset_seconds[3] = {300, 60, 180};
-constexpr int tick_interval_ms = 1000;
+// The chime bank's one-stroke bell tells the user the time is up.
+constexpr int bell_sound = 1;
 } // namespace
+
+int Alarm_Timer::tick_interval_ms = 1000;
 
 Alarm_Timer::Alarm_Timer(QWidget *parent) : QLCDNumber(parent)
 {
@@ -36,6 +41,8 @@ Alarm_Timer::Alarm_Timer(QWidget *parent) : QLCDNumber(parent)
     buf_mode = 0;
 
     connect(tick_timer, &QTimer::timeout, this, &Alarm_Timer::Change_time);
+
+    blinker = new Display_Blinker(this);
 }
 
 void Alarm_Timer::Change_time()
@@ -48,6 +55,10 @@ void Alarm_Timer::Change_time()
     --buf_time;
     display(buf_time);
     std::printf("change time ONE MINUTE buf_time = %d,mode_flag = %d\n", buf_time, mode_flag % 3);
+    if (buf_time == 0) {
+        Chime_Bank::ring(bell_sound);
+        blinker->start();
+    }
 }
 
 void Alarm_Timer::mousePressEvent(QMouseEvent *event)
@@ -93,6 +104,7 @@ void Alarm_Timer::mousePressEvent(QMouseEvent *event)
 void Alarm_Timer::closeEvent(QCloseEvent *event)
 {
     tick_timer->stop();
+    blinker->stop();
     buf_time = 60;
     display(60);
     buf_mode = 1;

@@ -4,19 +4,23 @@
 
 #include <QLCDNumber>
 
+class Display_Blinker;
 class QCloseEvent;
 class QMouseEvent;
 class QTimer;
 
 // A countdown worked only by clicks on its number: a left click picks the
 // next preset (60, 180, 300 s), a right click steps through start, stop and
-// reset.
+// reset. When the count reaches 0 a bell rings once and the number blinks.
 class Alarm_Timer : public QLCDNumber
 {
     Q_OBJECT
 
 public:
     explicit Alarm_Timer(QWidget *parent = nullptr);
+
+    // One second in the program; tests shorten it to count down quickly.
+    static int tick_interval_ms;
 
 public slots:
     void Change_time();
@@ -29,6 +33,7 @@ private:
     QTimer *tick_timer = nullptr;
     int buf_time = 60;
     int buf_mode = 0;
+    Display_Blinker *blinker = nullptr;
 };
 
 #endif // ALARM_TIMER_H
