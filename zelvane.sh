@@ -14,6 +14,8 @@ build="$here/build"
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
+    # the toolkit's own Japanese texts (context menus, standard dialogs)
+    qt6-translations-l10n
     fonts-noto-cjk
     # for the tests: a private X server, audio on a null sink, data validators
     xvfb xauth x11-utils xdotool openbox imagemagick

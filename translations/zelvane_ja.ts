@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>Input</source>
-        <translation>入力</translation>
+        <translation>決定</translation>
     </message>
     <message>
         <source>Check</source>
@@ -482,14 +482,14 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>31seikou nisite</source>
-        <translation>31 成功にして</translation>
+        <translation>31.成功して富と地位を得ながら故郷に帰らないのは、美しい刺繍の着物を着て夜道を歩くようなもので、誰の目にも留まらない。出世したら故郷に錦を飾れということ</translation>
     </message>
     <message>
         <source>koutogemisirizoku ha tenn no mitinari</source>
         <translation>功遂げ身退くは天の道なり</translation>
     </message>
     <message>
-        <source>32.Kouseki wo agetara ti i ni sigamitukazu mi wo hiku noga tenn no douri de aru</source>
+        <source>32.Kouseki wo agetara tii ni sigamitukazu mi wo hiku noga tenn no douri de aru</source>
         <translation>32.功績を上げたら地位にしがみつかず身を引くのが天の道理である</translation>
     </message>
     <message>
@@ -506,7 +506,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>35wakamono ha doryoku sidai de donnani sugureta jinnbutu ni naruka wakaranai. Keibetu sezu osorerubeki de aru</source>
-        <translation>35若者は努力次第でどんなに優れた人物になるかわからない。軽蔑せず畏れるべきである</translation>
+        <translation>35.若者は努力次第でどんなに優れた人物になるかわからない。軽蔑せず畏れるべきである</translation>
     </message>
     <message>
         <source>Saisyou ha saiji ni sitasimazu</source>
@@ -530,7 +530,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>40kibisii seiji ha hito wo kuu tora yori mo osorosii</source>
-        <translation>40厳しい政治は人を食う虎よりも恐ろしい</translation>
+        <translation>40.厳しい政治は人を食う虎よりも恐ろしい</translation>
     </message>
     <message>
         <source>Syakuroku no yo rutokoro hasonnbou no ki nari</source>
@@ -538,7 +538,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>43.syakuroku ha syakui to houroku</source>
-        <translation>43.爵禄は爵位と俸禄</translation>
+        <translation>43.爵禄とは爵位と俸禄のこと。誰に爵位や俸禄を与えるかが、国が存続するか滅びるかの分かれ目となる</translation>
     </message>
     <message>
         <source>Ri niyorite okonaeba urami oosi</source>
@@ -562,7 +562,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>47tikamiti ya nukemiti wo sezu, tuneni seidou wo ayumu</source>
-        <translation>47近道や抜け道をせず、常に正道を歩む</translation>
+        <translation>47.近道や抜け道をせず、常に正道を歩む</translation>
     </message>
     <message>
         <source>kokoro koko ni arazareba miredomo miezu</source>
@@ -586,7 +586,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>51yukizumareba jyoukyou ha kawari, kawareba aratana miti ga hirakeru</source>
-        <translation>51行き詰まれば状況は変わり、変われば新たな道が開ける</translation>
+        <translation>51.行き詰まれば状況は変わり、変われば新たな道が開ける</translation>
     </message>
     <message>
         <source>Urami ni mukuiru ni toku wo mottesu</source>
@@ -610,7 +610,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>55ayamati wo okasite naosanai koto koso, hontou no ayamati de aru</source>
-        <translation>55過ちを犯して直さないことこそ、本当の過ちである</translation>
+        <translation>55.過ちを犯して直さないことこそ、本当の過ちである</translation>
     </message>
     <message>
         <source>Hitono onore wosirazaru wo ure ezu hito wosirazaruwo ureu</source>
@@ -634,7 +634,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>60gaman suru ka kattonaru ka, sono sennntaku ga siawase to wazawai no wakaremiti de aru</source>
-        <translation>60我慢するかカッとなるか、その選択が幸せと災いの分かれ道である</translation>
+        <translation>60.我慢するかカッとなるか、その選択が幸せと災いの分かれ道である</translation>
     </message>
     <message>
         <source>Sei aitikasi,narai aitoosi</source>
@@ -658,7 +658,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>64jibunn yori otoru hito bakari wo tomo ni suruto, jibunn mo seityou sinai</source>
-        <translation>64自分より劣る人ばかりを友にすると、自分も成長しない</translation>
+        <translation>64.自分より劣る人ばかりを友にすると、自分も成長しない</translation>
     </message>
     <message>
         <source>kurumono ha kobamazu sarumono ha owazu</source>
@@ -682,7 +682,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>69kimono ha atarasii mono ga yoi ga, hito ha furuku kara no tomo ga itiban yoi</source>
-        <translation>69着物は新しいものがよいが、人は古くからの友が一番よい</translation>
+        <translation>69.着物は新しいものがよいが、人は古くからの友が一番よい</translation>
     </message>
     <message>
         <source>kunnsi no majiwari ha awakikoto mizunogotosi</source>
@@ -698,7 +698,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>72 tooku no mizu deha tikaku no kaji wo kesenai. Tooku no tasuke ha kyuu no ma ni awanai</source>
-        <translation>72 遠くの水では近くの火事を消せない。遠くの助けは急の間に合わない</translation>
+        <translation>72 遠くの水では近くの火事を消せない。遠くの助けは急場には間に合わない</translation>
     </message>
     <message>
         <source>Tomo to majiwaru niha subekaraku sannbunn no kyouki wo oubesi</source>
@@ -706,7 +706,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>73tomo to tukiau niha, tomo no tame ni hitohada nugu ninnkyou no kokoro wo sukosi ha motubeki de aru</source>
-        <translation>73友と付き合うには、友のために一肌脱ぐ任侠の心を少しは持つべきである</translation>
+        <translation>73.友と付き合うには、友のために一肌脱ぐ任侠の心を少しは持つべきである</translation>
     </message>
     <message>
         <source>Tomo ari ennpouyorikitaru matatanosikarazuya</source>
@@ -730,7 +730,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>78hitotabi kuti kara deta kotoba ha, yonntoudate no basya de oikaketemo torikesenai</source>
-        <translation>78一度口から出た言葉は、四頭立ての馬車で追いかけても取り消せない</translation>
+        <translation>78.一度口から出た言葉は、四頭立ての馬車で追いかけても取り消せない</translation>
     </message>
     <message>
         <source>sennjyou no tutumi mo rougi no ana wo motte tuiyu</source>
@@ -754,7 +754,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>83menn to mukatte ha sitagai, kage de warukuti wo iu youna koto wo site ha naranai</source>
-        <translation>83面と向かっては従い、陰で悪口を言うようなことをしてはならない</translation>
+        <translation>83.面と向かっては従い、陰で悪口を言うようなことをしてはならない</translation>
     </message>
     <message>
         <source>Tanosimi ha kiwamu bekarazu</source>
@@ -778,7 +778,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>88mazu iidasita jibunn kara jikkou seyo. Tikaku no tiisana koto kara hajimeyo</source>
-        <translation>88まず言い出した自分から実行せよ。近くの小さなことから始めよ</translation>
+        <translation>88.まず言い出した自分から実行せよ。近くの小さなことから始めよ</translation>
     </message>
     <message>
         <source>Furu ki wo tazunete atarasiki wosirebamotte sitarubesi</source>
@@ -801,8 +801,8 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
         <translation>桑を指して槐を罵る</translation>
     </message>
     <message>
-        <source>93kuwa wo sasinagara enju wo nonosiru youni, tyokusetu iwazu ni betu no mono wo toosite aite wo hinann suru</source>
-        <translation>93桑を指しながら槐を罵るように、直接言わずに別のものを通して相手を非難する</translation>
+        <source>93kuwa wo sasinagara ennjyu wo nonosiru youni, tyokusetu iwazu ni betu no mono wo toosite aite wo hinann suru</source>
+        <translation>93.桑を指しながら槐を罵るように、直接言わずに別のものを通して相手を非難する</translation>
     </message>
     <message>
         <source>syunnsyuu ni gisenn nasi</source>
@@ -818,15 +818,15 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>96.Jinnsei no ookina yamai ha tada hitotu, gouman no ogori de aru</source>
-        <translation>96.人生の大きな病はただ一つ、傲慢の驕りである</translation>
+        <translation>96.人生の大きな病はただ一つ、「傲」の一字、すなわち傲慢である</translation>
     </message>
     <message>
         <source>taiki ha bannseisu</source>
-        <translation>大器晩成す</translation>
+        <translation>大器は晩成す</translation>
     </message>
     <message>
         <source>97.kane ya kanae noyouna</source>
-        <translation>97.鐘や鼎のような</translation>
+        <translation>97.鐘や鼎のような大きな器は簡単には出来上がらない。大人物も時間をかけて力を蓄え、遅れて大成する</translation>
     </message>
     <message>
         <source>Todays maxim</source>
@@ -997,7 +997,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>Harywood mo eigakann toku</source>
-        <translation>ハリウッドも映画館とく</translation>
+        <translation>ハリウッドも映画館で得をする</translation>
     </message>
     <message>
         <source>20.Sokosoko noseikou</source>
@@ -1009,7 +1009,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>21Unn ga warukattara</source>
-        <translation>21運が悪かったら</translation>
+        <translation>21.運が悪かったら</translation>
     </message>
     <message>
         <source>Sppai sita</source>
@@ -1017,7 +1017,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>22Hariuddo</source>
-        <translation>22ハリウッド</translation>
+        <translation>22.ハリウッド</translation>
     </message>
     <message>
         <source>Eiga</source>
@@ -1025,15 +1025,15 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>23Otikonndemo</source>
-        <translation>23落ち込んでも</translation>
+        <translation>23.落ち込んでも</translation>
     </message>
     <message>
         <source>Haitoiuhennji</source>
-        <translation>はいという返事</translation>
+        <translation>「はい」という返事</translation>
     </message>
     <message>
         <source>24Matigatteiru</source>
-        <translation>24間違っている</translation>
+        <translation>24.間違っている</translation>
     </message>
     <message>
         <source>Nayanndeiru</source>
@@ -1041,7 +1041,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>25Jibunn notameni</source>
-        <translation>25自分のために</translation>
+        <translation>25.自分のために</translation>
     </message>
     <message>
         <source>Jibunn notameninarukoto</source>
@@ -1049,7 +1049,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>26Kanpeki nisiyoutosuru hito</source>
-        <translation>26完璧にしようとする人</translation>
+        <translation>26.完璧にしようとする人</translation>
     </message>
     <message>
         <source>nani modekinai</source>
@@ -1057,7 +1057,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>27Dousurebaiika</source>
-        <translation>27どうすればいいか</translation>
+        <translation>27.どうすればいいか</translation>
     </message>
     <message>
         <source>Kaisyawo yametaihito</source>
@@ -1065,7 +1065,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>28Umakuikuka</source>
-        <translation>28うまくいくか</translation>
+        <translation>28.うまくいくか</translation>
     </message>
     <message>
         <source>Kaisya wo yameyou to</source>
@@ -1073,7 +1073,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>29Seisyunnha</source>
-        <translation>29青春は</translation>
+        <translation>29.青春は</translation>
     </message>
     <message>
         <source>Mou seisyunn ha owatta</source>
@@ -1081,7 +1081,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>30Honn tou no syosinnsya hainai</source>
-        <translation>30本当の初心者はいない</translation>
+        <translation>30.本当の初心者はいない</translation>
     </message>
     <message>
         <source>sports demo syumi</source>
@@ -1089,7 +1089,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>31Sono sports</source>
-        <translation>31そのスポーツ</translation>
+        <translation>31.そのスポーツ</translation>
     </message>
     <message>
         <source>subetenokaisya</source>
@@ -1097,7 +1097,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>32Sugoi to iware naiutiha</source>
-        <translation>32すごいと言われないうちは</translation>
+        <translation>32.すごいと言われないうちは</translation>
     </message>
     <message>
         <source>Seikousite</source>
@@ -1105,7 +1105,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>33kakiatumeruhito</source>
-        <translation>33かき集める人</translation>
+        <translation>33.かき集める人</translation>
     </message>
     <message>
         <source>Okane mo</source>
@@ -1113,7 +1113,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>34Katou to suruhito ha katenai</source>
-        <translation>34勝とうとする人は勝てない</translation>
+        <translation>34.勝とうとする人は勝てない</translation>
     </message>
     <message>
         <source>dareka ni katou to sitemo katukoto hadekinai</source>
@@ -1121,7 +1121,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>35marumaru wosinnjinakattakoro</source>
-        <translation>35〇〇を信じなかった頃</translation>
+        <translation>35.〇〇を信じなかった頃</translation>
     </message>
     <message>
         <source>marumaru wo sinnjinakatta koro to ierutoiukotoha</source>
@@ -1129,7 +1129,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>36waru mono de ha naku waru yaku ni narou</source>
-        <translation>36悪者ではなく悪役になろう</translation>
+        <translation>36.悪者ではなく悪役になろう</translation>
     </message>
     <message>
         <source>warumo mono to waruyaku ha tigaimasu</source>
@@ -1137,7 +1137,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>37Jinnsei no kinnko ni kagi ha nai</source>
-        <translation>37人生の金庫に鍵はない</translation>
+        <translation>37.人生の金庫に鍵はない</translation>
     </message>
     <message>
         <source>Daredemo kinnkaiya satutaba wo te niiretai</source>
@@ -1145,7 +1145,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>38Yukkurikanemotininaru</source>
-        <translation>38ゆっくり金持ちになる</translation>
+        <translation>38.ゆっくり金持ちになる</translation>
     </message>
     <message>
         <source>Kyu ni kanemoti ni naroutosuru</source>
@@ -1153,7 +1153,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>39Sippai sitemo</source>
-        <translation>39失敗しても</translation>
+        <translation>39.失敗しても</translation>
     </message>
     <message>
         <source>Jibunn no yatteirukotoha</source>
@@ -1161,7 +1161,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>40Hito ga jibunn kara</source>
-        <translation>40人が自分から</translation>
+        <translation>40.人が自分から</translation>
     </message>
     <message>
         <source>Seikousiteru hito ha</source>
@@ -1173,7 +1173,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>No=%1</source>
-        <translation>番号=%1</translation>
+        <translation>番号：%1</translation>
     </message>
     <message>
         <source>Next</source>
@@ -1196,7 +1196,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>No=%1</source>
-        <translation>番号=%1</translation>
+        <translation>番号：%1</translation>
     </message>
 </context>
 <context>
@@ -1207,7 +1207,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>No=%1</source>
-        <translation>番号=%1</translation>
+        <translation>番号：%1</translation>
     </message>
 </context>
 <context>
@@ -1341,6 +1341,11 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
         <translation>出ていくばかり</translation>
     </message>
     <message>
+        <source>Only get out</source>
+        <comment>trouble: walk away from it</comment>
+        <translation>逃げるが勝ち</translation>
+    </message>
+    <message>
         <source>extra income feel</source>
         <translation>臨時収入の予感</translation>
     </message>
@@ -1426,19 +1431,19 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>Study:%1</source>
-        <translation>学問:%1</translation>
+        <translation>学問：%1</translation>
     </message>
     <message>
         <source>money:%1</source>
-        <translation>金運:%1</translation>
+        <translation>金運：%1</translation>
     </message>
     <message>
         <source>lover:%1</source>
-        <translation>恋愛:%1</translation>
+        <translation>恋愛：%1</translation>
     </message>
     <message>
         <source>trouble:%1</source>
-        <translation>悩み事:%1</translation>
+        <translation>悩み事：%1</translation>
     </message>
     <message>
         <source>No fortune set</source>
@@ -1492,19 +1497,19 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>Soft name:Zelvane</source>
-        <translation>ソフト名:ゼルヴァーネ</translation>
+        <translation>ソフト名：ゼルヴァーネ</translation>
     </message>
     <message>
         <source>Author:The Zelvane developers</source>
-        <translation>作者:ゼルヴァーネ開発者一同</translation>
+        <translation>作者：ゼルヴァーネ開発者一同</translation>
     </message>
     <message>
         <source>Version:version 1.00</source>
-        <translation>バージョン:1.00</translation>
+        <translation>バージョン：1.00</translation>
     </message>
     <message>
         <source>URL:https://zelvane.example.org/</source>
-        <translation>URL:https://zelvane.example.org/</translation>
+        <translation>URL：https://zelvane.example.org/</translation>
     </message>
     <message>
         <source>Copyright (C) The Zelvane project</source>

@@ -2,12 +2,15 @@
 // Makes the pictures of the help pages from the program's own windows:
 //   zelvane_help_pictures <data folder>
 // writes <data folder>/html/images/*.png. Run it offscreen
-// (QT_QPA_PLATFORM=offscreen) and commit the pictures.
+// (QT_QPA_PLATFORM=offscreen) and commit the pictures. On a Japanese system
+// (LANG=ja_JP.UTF-8) it shows the windows with the program's catalogue and
+// writes the pictures of the Japanese pages, <data folder>/html/ja/images.
 #include "alarm_timer.h"
 #include "calender_show.h"
 #include "config_mini_omikuji.h"
 #include "date_time_screen.h"
 #include "help_screen.h"
+#include "japanese_catalogue.h"
 #include "main_maxim_screen.h"
 #include "maxim_word.h"
 #include "maxim_word_ja.h"
@@ -19,7 +22,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QMouseEvent>
+#include <QTranslator>
 #include <cstdio>
 #include <functional>
 
@@ -103,7 +108,19 @@ int main(int argc, char *argv[])
     }
     // The help window reads ./html from here, as the program does from its run folder.
     QDir::setCurrent(QString::fromLocal8Bit(argv[1]));
-    const QDir images(QStringLiteral("html/images"));
+    // The windows translate their texts as they are built: install first.
+    QTranslator toolkit_translator;
+    QTranslator translator;
+    const bool japanese = QLocale::system().language() == QLocale::Japanese;
+    if (japanese) {
+        Install_Toolkit_Catalogue(toolkit_translator);
+        if (!translator.load(QStringLiteral(ZELVANE_CATALOGUE))) {
+            std::fprintf(stderr, "could not read the catalogue %s\n", ZELVANE_CATALOGUE);
+            return 1;
+        }
+        QCoreApplication::installTranslator(&translator);
+    }
+    const QDir images(japanese ? QStringLiteral("html/ja/images") : QStringLiteral("html/images"));
     QDir().mkpath(images.path());
     Time_Source::set_reader([] { return QDateTime(QDate(2009, 3, 5), QTime(9, 5, 7)); });
 

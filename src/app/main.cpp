@@ -21,6 +21,10 @@ int main(int argc, char *argv[])
 
     QApplication application(argc, argv);
     Chime_Bank chimes;
+    // The toolkit's texts first: a catalogue installed later is asked first,
+    // so the program's own entries always win.
+    QTranslator toolkit_translator;
+    Install_Toolkit_Catalogue(toolkit_translator);
     QTranslator translator;
     Install_Japanese_Catalogue(translator);
 

@@ -2,6 +2,7 @@
 #include "japanese_catalogue.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 bool Install_Japanese_Catalogue(QTranslator &translator, const QLocale &locale)
@@ -14,4 +15,14 @@ bool Install_Japanese_Catalogue(QTranslator &translator, const QLocale &locale)
     (void)translator.load(name, QString(), QString(), QString());
     QCoreApplication::installTranslator(&translator);
     return true;
+}
+
+bool Install_Toolkit_Catalogue(QTranslator &translator, const QLocale &locale)
+{
+    if (locale.language() != QLocale::Japanese)
+        return false;
+    if (!translator.load(
+            QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    return QCoreApplication::installTranslator(&translator);
 }

@@ -12,4 +12,9 @@ class QTranslator;
 // whether the translator was installed.
 bool Install_Japanese_Catalogue(QTranslator &translator, const QLocale &locale = QLocale::system());
 
+// On a Japanese system, loads the toolkit's own Japanese texts (the context
+// menus of text areas, standard dialogs) from the Qt installation into the
+// translator and installs it. Returns whether they were installed.
+bool Install_Toolkit_Catalogue(QTranslator &translator, const QLocale &locale = QLocale::system());
+
 #endif // JAPANESE_CATALOGUE_H

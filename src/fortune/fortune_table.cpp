@@ -66,19 +66,20 @@ const char *const money_text_table[fortune_row_count] = {
     QT_TRANSLATE_NOOP("Mini_Omikuji", "outgo at great"),
 };
 
-const char *const trouble_text_table[fortune_row_count] = {
-    QT_TRANSLATE_NOOP("Mini_Omikuji", "Thinking will work out all right"),
-    QT_TRANSLATE_NOOP("Mini_Omikuji", "Natural solve the probrem"),
-    QT_TRANSLATE_NOOP("Mini_Omikuji", "Wait the help"),
-    QT_TRANSLATE_NOOP("Mini_Omikuji", "Discretion is the better part of valor"),
-    QT_TRANSLATE_NOOP("Mini_Omikuji", "You have to humility"),
-    QT_TRANSLATE_NOOP("Mini_Omikuji", "when calm down is kichi"),
-    QT_TRANSLATE_NOOP("Mini_Omikuji", "pull step"),
-    QT_TRANSLATE_NOOP("Mini_Omikuji", "when calm down is kichi"),
-    QT_TRANSLATE_NOOP("Mini_Omikuji", "Only get out"),
-    QT_TRANSLATE_NOOP("Mini_Omikuji", "Natural solve the probrem"),
-    QT_TRANSLATE_NOOP("Mini_Omikuji", "unruly"),
-    QT_TRANSLATE_NOOP("Mini_Omikuji", "Good luck"),
+const Fortune_Text trouble_text_table[fortune_row_count] = {
+    {QT_TRANSLATE_NOOP("Mini_Omikuji", "Thinking will work out all right"), nullptr},
+    {QT_TRANSLATE_NOOP("Mini_Omikuji", "Natural solve the probrem"), nullptr},
+    {QT_TRANSLATE_NOOP("Mini_Omikuji", "Wait the help"), nullptr},
+    {QT_TRANSLATE_NOOP("Mini_Omikuji", "Discretion is the better part of valor"), nullptr},
+    {QT_TRANSLATE_NOOP("Mini_Omikuji", "You have to humility"), nullptr},
+    {QT_TRANSLATE_NOOP("Mini_Omikuji", "when calm down is kichi"), nullptr},
+    {QT_TRANSLATE_NOOP("Mini_Omikuji", "pull step"), nullptr},
+    {QT_TRANSLATE_NOOP("Mini_Omikuji", "when calm down is kichi"), nullptr},
+    // The money line of other grades has the same words, meant otherwise.
+    QT_TRANSLATE_NOOP3("Mini_Omikuji", "Only get out", "trouble: walk away from it"),
+    {QT_TRANSLATE_NOOP("Mini_Omikuji", "Natural solve the probrem"), nullptr},
+    {QT_TRANSLATE_NOOP("Mini_Omikuji", "unruly"), nullptr},
+    {QT_TRANSLATE_NOOP("Mini_Omikuji", "Good luck"), nullptr},
 };
 
 const char *const config_unsei_name_table[fortune_row_count] = {

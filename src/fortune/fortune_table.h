@@ -13,7 +13,14 @@ extern const char *const unsei_name_table[fortune_row_count];
 extern const char *const study_text_table[fortune_row_count];
 extern const char *const lover_text_table[fortune_row_count];
 extern const char *const money_text_table[fortune_row_count];
-extern const char *const trouble_text_table[fortune_row_count];
+// The trouble lines carry a disambiguation where the same words stand for
+// something else in another line (null where a text needs none).
+struct Fortune_Text
+{
+    const char *source;
+    const char *comment;
+};
+extern const Fortune_Text trouble_text_table[fortune_row_count];
 
 // The grade names again, in the configuration window's context: lupdate files a
 // literal under one context only, and both windows translate the names.

@@ -136,7 +136,10 @@ QString Mini_Omikuji::Money_Text(int index)
 
 QString Mini_Omikuji::Trouble_Text(int index)
 {
-    return translated_row(trouble_text_table, index);
+    if (index < 0 || index >= fortune_row_count)
+        return QString();
+    const Fortune_Text &text = trouble_text_table[index];
+    return QCoreApplication::translate("Mini_Omikuji", text.source, text.comment);
 }
 
 void Mini_Omikuji::Display_Changed()

@@ -72,7 +72,7 @@ const char *const chinese_maxim_source[2 * chinese_maxim_count] = {
     QT_TRANSLATE_NOOP("Maxim_Word", "31seikou nisite"),
     // 21
     QT_TRANSLATE_NOOP("Maxim_Word", "koutogemisirizoku ha tenn no mitinari"),
-    QT_TRANSLATE_NOOP("Maxim_Word", "32.Kouseki wo agetara ti i ni sigamitukazu mi wo hiku noga tenn no douri de aru"),
+    QT_TRANSLATE_NOOP("Maxim_Word", "32.Kouseki wo agetara tii ni sigamitukazu mi wo hiku noga tenn no douri de aru"),
     // 22
     QT_TRANSLATE_NOOP("Maxim_Word", "jyoujinn ha kosyu niannji gakusya ha kikutokoroni oboru"),
     QT_TRANSLATE_NOOP("Maxim_Word", "33 heibonn na hito ha furui syuukann ni annjuusi, gakusya ha jibunn no naratta tisiki ni oboreru"),
@@ -189,7 +189,7 @@ const char *const chinese_maxim_source[2 * chinese_maxim_count] = {
     QT_TRANSLATE_NOOP("Maxim_Word", "92 jinnsei no kouunn ya fuunn ha yosoku dekinai. Wazawai ga fuku ni, fuku ga wazawai ni kawaru koto mo aru"),
     // 60
     QT_TRANSLATE_NOOP("Maxim_Word", "kuwawoyubisasite ennjyu wo nonosiru"),
-    QT_TRANSLATE_NOOP("Maxim_Word", "93kuwa wo sasinagara enju wo nonosiru youni, tyokusetu iwazu ni betu no mono wo toosite aite wo hinann suru"),
+    QT_TRANSLATE_NOOP("Maxim_Word", "93kuwa wo sasinagara ennjyu wo nonosiru youni, tyokusetu iwazu ni betu no mono wo toosite aite wo hinann suru"),
     // 61
     QT_TRANSLATE_NOOP("Maxim_Word", "syunnsyuu ni gisenn nasi"),
     QT_TRANSLATE_NOOP("Maxim_Word", "95 syuusyuujidaini seigino tatakaihanakatta"),

@@ -4,16 +4,31 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QLocale>
+
+namespace {
+
+// Japanese readers get the Japanese pages, where they are installed; everyone
+// else, and a Japanese system without them, the English ones.
+QString start_page()
+{
+    const QString japanese = QStringLiteral("./html/ja/index.html");
+    if (QLocale::system().language() == QLocale::Japanese && QFileInfo(japanese).isFile())
+        return japanese;
+    return QStringLiteral("./html/index.html");
+}
+
+} // namespace
 
 Help_Screen::Help_Screen(QWidget *parent) : QTextBrowser(parent)
 {
     setFixedSize(460, 560);
     setWindowFlags(Qt::WindowStaysOnTopHint | Qt::WindowSystemMenuHint);
     setWindowTitle(tr("How to use screen"));
-    setSource(QUrl(QStringLiteral("./html/index.html")));
+    setSource(QUrl(start_page()));
 }
 
-// Relative to the page on display, this is the start page again.
+// Relative to the page on display, this is the start page of its set again.
 void Help_Screen::closeEvent(QCloseEvent *event)
 {
     setSource(QUrl(QStringLiteral("./index.html")));

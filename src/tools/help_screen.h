@@ -6,8 +6,8 @@
 
 class QCloseEvent;
 
-// The help pages from ./html, always on top; closing goes back to the start
-// page for the next showing.
+// The help pages from ./html (./html/ja on a Japanese system), always on top;
+// closing goes back to the start page for the next showing.
 class Help_Screen : public QTextBrowser
 {
     Q_OBJECT
