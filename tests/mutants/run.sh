@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Measures how strong the test suite is: puts each fault of mutants.txt into a
+# scratch copy of the tree, one at a time, builds it, runs the suite and says
+# whether some test failed (caught) or all passed (missed).
+#
+#   tests/mutants/run.sh [first [count]]     e.g. tests/mutants/run.sh 1 20
+set -uo pipefail
+here=$(cd "$(dirname "$0")/../.." && pwd)
+scratch=${ZELVANE_MUTANT_DIR:-/tmp/zelvane-mutants}
+list="$here/tests/mutants/mutants.txt"
+first=${1:-1}
+count=${2:-100000}
+
+rm -rf "$scratch/src" && mkdir -p "$scratch"
+git -C "$here" archive HEAD | tar -x -C "$scratch" --one-top-level=src
+cmake -S "$scratch/src" -B "$scratch/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$scratch/build" -j "$(nproc)" >/dev/null || { echo "the unchanged tree does not build"; exit 1; }
+
+caught=0 missed=0 skipped=0 n=0
+while IFS=$'\t' read -r file text replacement; do
+    [[ -z "$file" || "$file" == \#* ]] && continue
+    n=$((n + 1))
+    (( n < first || n >= first + count )) && continue
+    target="$scratch/src/$file"
+    if ! MUTANT_TEXT="$text" MUTANT_NEW="$replacement" python3 - "$target" <<'PY'
+import os, sys
+path = sys.argv[1]
+source = open(path, encoding="utf-8").read()
+old, new = os.environ["MUTANT_TEXT"], os.environ["MUTANT_NEW"]
+if old not in source:
+    sys.exit(1)
+open(path, "w", encoding="utf-8").write(source.replace(old, new, 1))
+PY
+    then
+        echo "SKIP   $n $file: text not found"; skipped=$((skipped + 1)); continue
+    fi
+    if ! cmake --build "$scratch/build" -j "$(nproc)" >/dev/null 2>&1; then
+        verdict="caught (does not build)"
+    elif (cd "$scratch/build" && ctest -j "$(nproc)" --timeout 120 >/dev/null 2>&1); then
+        verdict="MISSED"
+    else
+        verdict="caught"
+    fi
+    [[ "$verdict" == MISSED ]] && missed=$((missed + 1)) || caught=$((caught + 1))
+    echo "$verdict  $n $file: $text -> $replacement"
+    git -C "$here" show "HEAD:$file" > "$target"
+done < "$list"
+echo "caught $caught of $((caught + missed)) faults ($skipped not applicable)"
