@@ -39,10 +39,17 @@ const char *const grades[12][5] = {
     {"Daikyou", "You need not expect", "Lover alarm", "outgo at great", "Good luck"},
 };
 
-QString shown(QWidget *window, const char *label)
+// The labels' texts, top to bottom as the result shows them.
+QString shown(QWidget *window, const QStringList &labels)
 {
-    return window->findChild<QLabel *>(QLatin1String(label))->text();
+    QStringList texts;
+    for (const QString &label : labels)
+        texts << window->findChild<QLabel *>(label)->text();
+    return texts.join('|');
 }
+
+const QStringList result_labels {
+    "unsei_label", "study_label", "lover_label", "money_label", "trouble_label"};
 
 // Start, a few draws, Stop; returns the slot the printed line names.
 int draw(QWidget *drawing, Output_Capture &output)
@@ -61,87 +68,83 @@ class Tst_Fortune : public QObject
 
 private slots:
     void cleanup() { delete_program_windows(); }
-    void fortune_drawn_from_the_clock();
-    void table_by_grade();
+
+    void fortune_drawn_from_the_clock()
+    {
+        Output_Capture output;
+        Date_Time_Screen *screen = nullptr;
+        press(open_menu(screen), "omikuji_button");
+        QWidget *config = window_of("Config_Mini_Omikuji");
+        QCOMPARE(output.take_lines().filter("buf_uranai_result").join(' '),
+            "buf_uranai_result[0]=0 buf_uranai_result[1]=0 buf_uranai_result[2]=0 "
+            "buf_uranai_result[3]=0 buf_uranai_result[4]=0");
+
+        // Rows labelled 5 down to 1 fill slots 4 down to 0; the top row's
+        // list is left as it opens, on the best grade.
+        const int chosen[5] = {3, 2, 8, 12, 1}; // grade per slot
+        auto *top_list = config->findChild<QComboBox *>("row_combo_5");
+        for (int row = 0; row < 12; ++row)
+            QCOMPARE(top_list->itemText(row), QString::fromLatin1(grades[row][0]));
+        for (int digit = 5; digit >= 1; --digit) {
+            auto *list = config->findChild<QComboBox *>(QStringLiteral("row_combo_%1").arg(digit));
+            for (int step = 1; step < chosen[digit - 1]; ++step)
+                QTest::keyClick(list, Qt::Key_Down);
+            QVERIFY(!config->findChild<QPushButton *>("check_button")->isEnabled());
+            press(config, QStringLiteral("row_input_button_%1").arg(digit));
+            QVERIFY(!list->isEnabled());
+            QCOMPARE(shown(config, {QStringLiteral("row_label_%1").arg(digit)}),
+                QString::fromLatin1(grades[chosen[digit - 1] - 1][0]));
+            QCOMPARE(output.take_lines().join(' '),
+                QStringLiteral("buf_uranai_result[%1]=%2 click_count = %3")
+                    .arg(digit - 1)
+                    .arg(chosen[digit - 1])
+                    .arg(6 - digit));
+        }
+        press(config, "check_button");
+        press(config, "next_button");
+        QWidget *drawing = window_of("Mini_Omikuji");
+        QVERIFY(drawing && !config->isVisible());
+        QCOMPARE(placed(drawing), QRect(500, 520, 100, 120));
+
+        const int slot = draw(drawing, output);
+        QVERIFY2(slot >= 0 && slot <= 4, qPrintable(QString::number(slot)));
+        const char *const *grade = grades[chosen[slot] - 1];
+        QCOMPARE(placed(drawing), QRect(500, 460, 280, 200));
+        QCOMPARE(shown(drawing, result_labels),
+            QStringLiteral("%1|Study:%2|lover:%3|money:%4|trouble:%5")
+                .arg(grade[0], grade[1], grade[2], grade[3], grade[4]));
+        press(drawing, "close_button");
+        QVERIFY(!drawing->isVisible());
+        QCOMPARE(placed(drawing), QRect(500, 520, 120, 130));
+
+        // A slot that holds no grade has no fortune to show.
+        for (int &grade_in_slot : static_cast<Mini_Omikuji *>(drawing)->buf_uranai_result)
+            grade_in_slot = 13;
+        drawing->show();
+        draw(drawing, output);
+        QCOMPARE(shown(drawing, result_labels), QStringLiteral("No fortune set||||"));
+    }
+
+    void table_by_grade()
+    {
+        for (int row = 0; row < 12; ++row) {
+            QCOMPARE(QStringList({Mini_Omikuji::Unsei_Name(row), Mini_Omikuji::Study_Text(row),
+                                     Mini_Omikuji::Lover_Text(row), Mini_Omikuji::Money_Text(row),
+                                     Mini_Omikuji::Trouble_Text(row)})
+                         .join('|'),
+                QStringList({grades[row][0], grades[row][1], grades[row][2], grades[row][3],
+                                grades[row][4]})
+                    .join('|'));
+            QCOMPARE(
+                Config_Mini_Omikuji::Unsei_Number(QString::fromLatin1(grades[row][0])), row + 1);
+        }
+        for (const char *other : {"kyou", "Kichi ", ""})
+            QCOMPARE(Config_Mini_Omikuji::Unsei_Number(QString::fromLatin1(other)), -1);
+        for (int outside : {INT_MIN, -1, 12, INT_MAX})
+            QCOMPARE(
+                Mini_Omikuji::Unsei_Name(outside) + Mini_Omikuji::Trouble_Text(outside), QString());
+    }
 };
-
-void Tst_Fortune::fortune_drawn_from_the_clock()
-{
-    Output_Capture output;
-    Date_Time_Screen *screen = nullptr;
-    press(open_menu(screen), "omikuji_button");
-    QWidget *config = nullptr, *drawing = nullptr;
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        config = window->inherits("Config_Mini_Omikuji") ? window : config;
-        drawing = window->inherits("Mini_Omikuji") ? window : drawing;
-    }
-    QVERIFY(config && config->isVisible() && drawing && !drawing->isVisible());
-    QCOMPARE(output.take_lines().filter("buf_uranai_result"),
-        QStringList({"buf_uranai_result[0]=0", "buf_uranai_result[1]=0", "buf_uranai_result[2]=0",
-            "buf_uranai_result[3]=0", "buf_uranai_result[4]=0"}));
-
-    // Rows labelled 5 down to 1 fill slots 4 down to 0.
-    const int chosen[5] = {3, 2, 8, 12, 1}; // grade per slot
-    auto *top_list = config->findChild<QComboBox *>("row_combo_5");
-    for (int row = 0; row < 12; ++row)
-        QCOMPARE(top_list->itemText(row), QString::fromLatin1(grades[row][0]));
-    for (int digit = 5; digit >= 1; --digit) {
-        auto *list = config->findChild<QComboBox *>(QStringLiteral("row_combo_%1").arg(digit));
-        for (int step = 1; step < chosen[digit - 1]; ++step)
-            QTest::keyClick(list, Qt::Key_Down);
-        QVERIFY(!config->findChild<QPushButton *>("check_button")->isEnabled());
-        press(config, QStringLiteral("row_input_button_%1").arg(digit));
-        QVERIFY(!list->isEnabled());
-        QCOMPARE(shown(config, qPrintable(QStringLiteral("row_label_%1").arg(digit))),
-            QString::fromLatin1(grades[chosen[digit - 1] - 1][0]));
-        QCOMPARE(output.take_lines(),
-            QStringList(
-                {QStringLiteral("buf_uranai_result[%1]=%2").arg(digit - 1).arg(chosen[digit - 1]),
-                    QStringLiteral("click_count = %1").arg(6 - digit)}));
-    }
-    press(config, "check_button");
-    press(config, "next_button");
-    QVERIFY(drawing->isVisible() && !config->isVisible());
-    QCOMPARE(placed(drawing), QRect(500, 520, 100, 120));
-
-    const int slot = draw(drawing, output);
-    QVERIFY2(slot >= 0 && slot <= 4, qPrintable(QString::number(slot)));
-    const char *const *grade = grades[chosen[slot] - 1];
-    QCOMPARE(placed(drawing), QRect(500, 460, 280, 200));
-    QCOMPARE(shown(drawing, "unsei_label"), QString::fromLatin1(grade[0]));
-    QCOMPARE(shown(drawing, "study_label"), QStringLiteral("Study:") + grade[1]);
-    QCOMPARE(shown(drawing, "lover_label"), QStringLiteral("lover:") + grade[2]);
-    QCOMPARE(shown(drawing, "money_label"), QStringLiteral("money:") + grade[3]);
-    QCOMPARE(shown(drawing, "trouble_label"), QStringLiteral("trouble:") + grade[4]);
-    press(drawing, "close_button");
-    QVERIFY(!drawing->isVisible());
-    QCOMPARE(placed(drawing), QRect(500, 520, 120, 130));
-
-    // A slot that holds no grade has no fortune to show.
-    for (int &grade_in_slot : static_cast<Mini_Omikuji *>(drawing)->buf_uranai_result)
-        grade_in_slot = 13;
-    drawing->show();
-    draw(drawing, output);
-    QCOMPARE(shown(drawing, "unsei_label"), QStringLiteral("No fortune set"));
-    QCOMPARE(shown(drawing, "study_label"), QString());
-}
-
-void Tst_Fortune::table_by_grade()
-{
-    for (int row = 0; row < 12; ++row) {
-        QCOMPARE(Mini_Omikuji::Unsei_Name(row), QString::fromLatin1(grades[row][0]));
-        QCOMPARE(Mini_Omikuji::Study_Text(row), QString::fromLatin1(grades[row][1]));
-        QCOMPARE(Mini_Omikuji::Lover_Text(row), QString::fromLatin1(grades[row][2]));
-        QCOMPARE(Mini_Omikuji::Money_Text(row), QString::fromLatin1(grades[row][3]));
-        QCOMPARE(Mini_Omikuji::Trouble_Text(row), QString::fromLatin1(grades[row][4]));
-        QCOMPARE(Config_Mini_Omikuji::Unsei_Number(QString::fromLatin1(grades[row][0])), row + 1);
-    }
-    for (const char *other : {"kyou", "Kichi ", ""})
-        QCOMPARE(Config_Mini_Omikuji::Unsei_Number(QString::fromLatin1(other)), -1);
-    for (int outside : {INT_MIN, -1, 12, INT_MAX})
-        QVERIFY(Mini_Omikuji::Unsei_Name(outside).isEmpty()
-            && Mini_Omikuji::Trouble_Text(outside).isEmpty());
-}
 
 QTEST_MAIN(Tst_Fortune)
 #include "tst_fortune.moc"

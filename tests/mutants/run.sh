@@ -12,9 +12,9 @@ list="$here/tests/mutants/mutants.txt"
 first=${1:-1}
 count=${2:-100000}
 
-rm -rf "$scratch/src" && mkdir -p "$scratch"
-git -C "$here" archive HEAD | tar -x -C "$scratch" --one-top-level=src
-cmake -S "$scratch/src" -B "$scratch/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+rm -rf "$scratch/tree" && mkdir -p "$scratch/tree"
+git -C "$here" archive HEAD | tar -x -C "$scratch/tree"
+cmake -S "$scratch/tree" -B "$scratch/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$scratch/build" -j "$(nproc)" >/dev/null || { echo "the unchanged tree does not build"; exit 1; }
 
 caught=0 missed=0 skipped=0 n=0
@@ -22,7 +22,7 @@ while IFS=$'\t' read -r file text replacement; do
     [[ -z "$file" || "$file" == \#* ]] && continue
     n=$((n + 1))
     (( n < first || n >= first + count )) && continue
-    target="$scratch/src/$file"
+    target="$scratch/tree/$file"
     if ! MUTANT_TEXT="$text" MUTANT_NEW="$replacement" python3 - "$target" <<'PY'
 import os, sys
 path = sys.argv[1]
