@@ -6,74 +6,47 @@
 #include <QtTest>
 #include <QtWidgets>
 
-namespace {
-
 // Every text a label or push button shows must lie whole inside the area it
 // is drawn in, measured with the widget's own font, and no two may overlap.
 // Runs once per system language.
-int faults = 0;
+static QStringList faults;
 
-void fault(const QString &message)
-{
-    qWarning("%s", qUtf8Printable(message));
-    ++faults;
-}
-
-// Where the widget lies in its window if it shows a text, else a null rect.
-QRect check(QWidget *widget, const QString &window)
-{
-    const QString text = widget->property("text").toString();
-    auto *label = qobject_cast<QLabel *>(widget);
-    auto *button = qobject_cast<QPushButton *>(widget);
-    if (!(label || button) || !widget->isVisible() || text.isEmpty())
-        return QRect();
-    QStyleOptionButton option;
-    option.initFrom(widget);
-    // A flat button draws no frame: its text has the whole button.
-    const QRect area = button && !button->isFlat()
-        ? widget->style()->subElementRect(QStyle::SE_PushButtonContents, &option, widget)
-        : widget->contentsRect();
-    const int flags = Qt::TextShowMnemonic | (label && label->wordWrap() ? Qt::TextWordWrap : 0);
-    const QSize need = QFontMetrics(widget->font()).boundingRect(area, flags, text).size();
-    const QSize over = (need - area.size()).expandedTo(QSize(0, 0));
-    const QRect place(widget->mapTo(widget->window(), QPoint()), widget->size());
-    if (!over.isNull() || !widget->window()->rect().contains(place))
-        fault(
-            QStringLiteral("\"%1\" in %2: %3 px too wide, %4 px too tall, or outside")
-                .arg(text, window, QString::number(over.width()), QString::number(over.height())));
-    return place;
-}
-
-void check_window(QWidget *window, const QString &name)
+static void check_window(QWidget *window, const QString &name)
 {
     QApplication::processEvents(); // the layout and size the user sees
-    QList<QRect> shown;
+    QRegion covered;
     for (QWidget *widget : window->findChildren<QWidget *>() + QWidgetList {window}) {
-        const QRect place = check(widget, name);
-        for (const QRect &other : shown)
-            if (place.intersects(other))
-                fault(QStringLiteral("\"%1\" in %2 covers another text by %3 px")
-                          .arg(widget->property("text").toString(), name,
-                              QString::number((place & other).height())));
-        if (!place.isNull())
-            shown << place;
+        const QString text = widget->property("text").toString();
+        auto *button = qobject_cast<QPushButton *>(widget);
+        if (!(button || widget->inherits("QLabel")) || !widget->isVisible() || text.isEmpty())
+            continue;
+        // A flat button draws no frame; a framed one keeps its text within its 1 px frame.
+        const bool framed = button && !button->isFlat();
+        const QRect area = widget->contentsRect().adjusted(framed, framed, -framed, -framed);
+        const int wrap = widget->property("wordWrap").toBool() ? Qt::TextWordWrap : 0;
+        const QSize need = QFontMetrics(widget->font()).boundingRect(area, wrap, text).size();
+        const QRect place(widget->mapTo(window, QPoint()), widget->size());
+        if (need.width() > area.width() || need.height() > area.height()
+            || covered.intersects(place) || !window->rect().contains(place))
+            QDebug(&faults.emplace_back())
+                << text << "in" << name << "overflows by" << need - area.size()
+                << "px, or overlaps, or is outside";
+        covered += place;
     }
 }
 
-QWidget *window_of(const char *class_name, bool shown = false)
+static QWidget *window_of(const char *class_name, bool shown = false)
 {
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (window->inherits(class_name) && (window->isVisible() || !shown))
-            return window;
-    return nullptr;
+    const QWidgetList all = QApplication::topLevelWidgets();
+    return *std::find_if(all.begin(), all.end(), [&](QWidget *window) {
+        return window->inherits(class_name) && (window->isVisible() || !shown);
+    });
 }
 
-void click(QWidget *window, const char *name, QPoint at = QPoint())
+static void click(QWidget *window, const char *name, QPoint at = QPoint())
 {
     QTest::mouseClick(window->findChild<QAbstractButton *>(name), Qt::LeftButton, {}, at);
 }
-
-} // namespace
 
 class Tst_Text_Fit : public QObject
 {
@@ -85,20 +58,17 @@ private slots:
 
 void Tst_Text_Fit::every_text_fits_its_label()
 {
-    QTranslator catalogue;
+    QTranslator catalogue; // the real one, as a Japanese system loads it
     if (QLocale::system().language() == QLocale::Japanese)
         QVERIFY(catalogue.load(ZELVANE_RUN_DIR "/zelvane_ja.qm")
-            && QCoreApplication::installTranslator(&catalogue));
-    Fake_Clock time(QDateTime(QDate(2028, 1, 28), QTime(0, 59, 59)));
+            && qApp->installTranslator(&catalogue));
+    Fake_Clock time(QDateTime(QDate(2028, 1, 1), QTime()));
     Date_Time_Screen clock;
     clock.show();
-    // Month m at the hour of period m (0 at 23 h): each of the four displays in turn.
-    for (int month = 1; month <= 12; ++month) {
-        time.set(QDateTime(QDate(2028, month, 28), QTime((2 * month + 21) % 24, 59, 59)));
-        for (int display = 0; display < 4; ++display) {
-            QTest::mouseClick(&clock, Qt::LeftButton);
-            check_window(&clock, QStringLiteral("clock"));
-        }
+    // Month k + 1 at the hour of period k (23 h for the first): each display in turn.
+    for (int step = 0; step < 48; ++step, check_window(&clock, QStringLiteral("clock"))) {
+        time.set(QDateTime(QDate(2028, step / 4 + 1, 28), QTime((step / 4 * 2 + 23) % 24, 59, 59)));
+        QTest::mouseClick(&clock, Qt::LeftButton);
     }
     QTest::mouseClick(&clock, Qt::RightButton);
     check_window(window_of("Right_Menu"), QStringLiteral("menu"));
@@ -108,7 +78,6 @@ void Tst_Text_Fit::every_text_fits_its_label()
         fortune->show();
         std::fill_n(fortune->buf_uranai_result, 5, grade);
         click(fortune, "start_stop_button");
-        check_window(fortune, QStringLiteral("fortune drawing"));
         click(fortune, "start_stop_button");
         check_window(fortune, QStringLiteral("fortune result of grade %1").arg(grade));
         click(fortune, "close_button");
@@ -131,7 +100,8 @@ void Tst_Text_Fit::every_text_fits_its_label()
         QCOMPARE(japanese->findChild<QLabel *>("no_label")->text(),
             QCoreApplication::translate("Maxim_Word_Ja", "No=%1").arg(entry));
     }
-    QCOMPARE(faults, 0);
+    qWarning().noquote() << faults.join('\n');
+    QVERIFY2(faults.isEmpty(), "texts that do not fit are listed above");
 }
 
 QTEST_MAIN(Tst_Text_Fit)
