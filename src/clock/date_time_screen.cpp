@@ -2,6 +2,7 @@
 #include "date_time_screen.h"
 
 #include "chime_bank.h"
+#include "fit_text.h"
 #include "right_menu.h"
 #include "time_names.h"
 #include "time_source.h"
@@ -13,6 +14,8 @@
 #include <cstdio>
 
 namespace {
+constexpr int clock_points = 24;
+
 // Refresh ticks are kept a little after each whole second: a tick that comes
 // a few milliseconds early or late then still reads the next second, never the
 // same one twice or one too far.
@@ -45,15 +48,17 @@ Date_Time_Screen::Date_Time_Screen(QWidget *parent) : QLabel(parent)
     // the font itself, the font matcher would take any face that has the
     // weight, often a serif one.
     QFont clock_font = font_family.isEmpty() ? QFont() : QFont(font_family);
-    clock_font.setPointSize(24);
+    clock_font.setPointSize(clock_points);
     clock_font.setWeight(QFont::Black);
-    setAlignment(Qt::AlignHCenter);
+    // Centred both ways: a name set smaller to fit sits in the middle.
+    setAlignment(Qt::AlignCenter);
     setFont(clock_font);
 
     change_time();
 
     setTextFormat(Qt::AutoText);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Fit_Label_Text(this, clock_points, maximumSize());
 
     jiho_timer = new QTimer(this);
     jiho_timer->setObjectName(QStringLiteral("jiho_timer"));
@@ -97,6 +102,9 @@ void Date_Time_Screen::change_time()
         setText(tr(Time_Names::period(now.time())));
         break;
     }
+    // Long names (and CJK text, taller than the window) take a smaller size;
+    // the window keeps its size, which may not have reached the window system yet.
+    Fit_Label_Text(this, clock_points, maximumSize());
 }
 
 void Date_Time_Screen::keep_refresh_after_whole_second(int msec)

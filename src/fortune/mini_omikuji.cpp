@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mini_omikuji.h"
 
+#include "fit_text.h"
 #include "fortune_table.h"
 
 #include <QBrush>
@@ -20,6 +21,13 @@ namespace {
 
 constexpr int draw_interval_ms = 80;
 constexpr int slot_count = 5;
+
+constexpr int result_width = 280;
+constexpr int result_height = 200;
+constexpr int grade_points = 25;
+constexpr int saying_points = 16;
+// The result needs every pixel: a narrow border and no gaps between rows.
+constexpr int result_margin = 6;
 
 const QString label_family = QStringLiteral("Mncho");
 
@@ -93,6 +101,11 @@ Mini_Omikuji::Mini_Omikuji(QWidget *parent) : QWidget(parent)
     lover_label = new_result_label(this, "lover_label", 16);
     money_label = new_result_label(this, "money_label", 16);
     trouble_label = new_result_label(this, "trouble_label", 16);
+    for (QLabel *label : {unsei_label, study_label, lover_label, money_label, trouble_label})
+        label->setAlignment(Qt::AlignCenter);
+    // A saying wider than the window goes on in a second line.
+    for (QLabel *label : {study_label, lover_label, money_label, trouble_label})
+        label->setWordWrap(true);
 
     close_button = new QPushButton(tr("Close"), this);
     close_button->setObjectName(QStringLiteral("close_button"));
@@ -189,6 +202,7 @@ void Mini_Omikuji::Show_Result()
         trouble_label->clear();
     }
 
+    fit_result();
     std::printf("buf_r-1=%d\n", buf_r - 1);
 }
 
@@ -207,6 +221,53 @@ void Mini_Omikuji::show_result_layout(bool result)
     for (QLabel *label : {unsei_label, study_label, lover_label, money_label, trouble_label})
         label->setVisible(result);
     close_button->setVisible(result);
+    if (result) {
+        layout()->setContentsMargins(result_margin, result_margin, result_margin, result_margin);
+        layout()->setSpacing(0);
+    } else {
+        layout()->unsetContentsMargins();
+        layout()->setSpacing(-1);
+    }
+}
+
+// The grade and the four sayings must all be read whole above "Close" in
+// 280 x 200. Where they do not fit at their own sizes (the Mincho faces are
+// tall, some sayings long), they step down together, the grade keeping its
+// proportion to the sayings, to the largest size at which they fit.
+void Mini_Omikuji::fit_result()
+{
+    const int width = result_width - 2 * result_margin;
+    const int room = result_height - 2 * result_margin - close_button->sizeHint().height();
+    const QList<QLabel *> labels
+        = {unsei_label, study_label, lover_label, money_label, trouble_label};
+    for (int points = saying_points; points >= 1; --points) {
+        QList<QFont> fonts;
+        QList<QSize> sizes;
+        bool fits = true;
+        for (QLabel *label : labels) {
+            QFont font = label->font();
+            if (label == unsei_label)
+                font.setPointSize(Fitting_Point_Size(font, label->text(), QSize(width, room),
+                    points * grade_points / saying_points, false));
+            else
+                font.setPointSize(points);
+            fonts.append(font);
+            sizes.append(Text_Size(font, label->text(), width, label->wordWrap()));
+            fits = fits && sizes.last().width() <= width;
+        }
+        int height = 0;
+        for (const QSize &size : sizes)
+            height += size.height();
+        if ((fits && height <= room) || points == 1) {
+            for (int i = 0; i < labels.size(); ++i) {
+                labels[i]->setFont(fonts[i]);
+                labels[i]->setFixedSize(width, sizes[i].height());
+            }
+            // Placed at once, as the window's new size places the rest.
+            layout()->activate();
+            return;
+        }
+    }
 }
 
 void Mini_Omikuji::paintEvent(QPaintEvent *)

@@ -45,6 +45,7 @@ private:
     void Show_Result();
     // The result's labels and "Close", or the display and its button.
     void show_result_layout(bool result);
+    void fit_result();
 
     QLCDNumber *lcd_number = nullptr;
     QPushButton *start_stop_button = nullptr;

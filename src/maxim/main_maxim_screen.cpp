@@ -15,7 +15,6 @@
 Main_Maxim_Screen::Main_Maxim_Screen(QWidget *parent) : QWidget(parent)
 {
     setWindowTitle(tr("Select maxim menu"));
-    move(560, 400);
 
     select_button = new QPushButton(tr("Select"), this);
     select_button->setObjectName(QStringLiteral("select_button"));
@@ -66,6 +65,10 @@ Main_Maxim_Screen::Main_Maxim_Screen(QWidget *parent) : QWidget(parent)
     rows->addWidget(kind_group);
     rows->addLayout(button_row);
     setLayout(rows);
+    // Sized before it is placed: a window manager applies move() to the
+    // client area of a window whose size is still to come from its layout.
+    adjustSize();
+    move(560, 400);
 
     connect(
         select_button, &QPushButton::clicked, this, &Main_Maxim_Screen::Select_OK_Button_clicked);

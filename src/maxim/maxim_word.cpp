@@ -24,6 +24,8 @@ Maxim_Word::Maxim_Word(QWidget *parent) : QWidget(parent)
     no_label->setText(QStringLiteral("No=%1").arg(i));
 
     heading_label = New_Maxim_Widget<QLabel>(this, "heading_label", 10);
+    // The longest headings are wider than the window: they go on in a second line.
+    heading_label->setWordWrap(true);
 
     text_edit = New_Maxim_Widget<QTextEdit>(this, "text_edit", 12);
     text_edit->setReadOnly(true);

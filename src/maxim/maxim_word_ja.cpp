@@ -68,7 +68,8 @@ void Maxim_Word_Ja::show_entry(int number)
     const auto address
         = static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(&maxim[number]));
     std::printf("1.i2=%d,i2=%d,maxim+i=%llu\n", number, number, address);
-    no_label->setText(QStringLiteral("No=%1").arg(number));
+    // The same form as at the first entry, translated on a Japanese system.
+    no_label->setText(tr("No=%1").arg(number));
     maxim[number].heading = Get_Maxim_Text(number, 0);
     heading_edit->setText(maxim[number].heading);
     std::printf("2.i2=%d,i2=%d,maxim+i2=%llu\n", number, number, address);

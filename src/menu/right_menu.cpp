@@ -13,6 +13,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+// Eight rows in the menu's 150 pixels: 3 + 8 x 18 + 3, with no gap, so no row
+// covers the next and every label keeps its whole height.
+constexpr int row_height = 18;
+constexpr int row_margin = 3;
+} // namespace
+
 Right_Menu::Right_Menu(QWidget *parent) : QWidget(parent)
 {
     setFixedSize(260, 150);
@@ -24,7 +31,9 @@ Right_Menu::Right_Menu(QWidget *parent) : QWidget(parent)
     maxim_screen = new Main_Maxim_Screen(nullptr);
 
     move(660, 475);
-    setWindowFlags(Qt::WindowTitleHint);
+    // Kept on top like the countdown, the clock and the calendar, which it
+    // opens: a plain window would open beneath them.
+    setWindowFlags(Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
     setWindowTitle(tr("Right click menu"));
 
     calender_button = add_button(tr("Calender"), "calender_button");
@@ -44,6 +53,8 @@ Right_Menu::Right_Menu(QWidget *parent) : QWidget(parent)
         rows->addLayout(row, 0);
     }
     rows->addStretch(0);
+    rows->setSpacing(0);
+    rows->setContentsMargins(row_margin * 3, row_margin, row_margin * 3, row_margin);
     setLayout(rows);
 
     connect(calender_button, &QPushButton::clicked, this, &Right_Menu::CalenderButton_click);
@@ -62,8 +73,16 @@ QPushButton *Right_Menu::add_button(const QString &label, const char *object_nam
     button->setObjectName(QLatin1String(object_name));
     button->setFlat(true);
     button->setCursor(Qt::PointingHandCursor);
-    button->setFixedHeight(21);
+    button->setFixedHeight(row_height);
     return button;
+}
+
+// The menu is the window the user just asked for: it comes on top, above the
+// countdown too, so that a click meant for a row lands on it.
+void Right_Menu::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    activateWindow();
 }
 
 // Feature windows that are not built yet are null: their button only closes

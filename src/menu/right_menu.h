@@ -10,6 +10,7 @@ class Config_Mini_Omikuji;
 class Help_Screen;
 class Main_Maxim_Screen;
 class QPushButton;
+class QShowEvent;
 class Version_Screen;
 
 // The feature menu that a right click on the clock opens: eight flat buttons,
@@ -31,6 +32,9 @@ public slots:
     void version_show();
     void Maxim_screen_show();
     void known_timer_button_select();
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
     QPushButton *add_button(const QString &label, const char *object_name);
