@@ -12,7 +12,7 @@ list="$here/tests/mutants/mutants.txt"
 first=${1:-1}
 count=${2:-100000}
 
-rm -rf "$scratch/tree" && mkdir -p "$scratch/tree"
+rm -rf "$scratch/tree" "$scratch/build" && mkdir -p "$scratch/tree"
 git -C "$here" archive HEAD | tar -x -C "$scratch/tree"
 cmake -S "$scratch/tree" -B "$scratch/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$scratch/build" -j "$(nproc)" >/dev/null || { echo "the unchanged tree does not build"; exit 1; }
