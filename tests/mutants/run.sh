@@ -37,10 +37,11 @@ PY
     fi
     if ! cmake --build "$scratch/build" -j "$(nproc)" >/dev/null 2>&1; then
         verdict="caught (does not build)"
-    elif (cd "$scratch/build" && ctest -j "$(nproc)" --timeout 120 >/dev/null 2>&1); then
+    elif failed=$(cd "$scratch/build" && ctest -j "$(nproc)" --timeout 120 2>&1); then
         verdict="MISSED"
     else
-        verdict="caught"
+        # Which tests caught it, for seeing what each test is worth.
+        verdict="caught by $(grep -oE '[0-9]+ - tst_[a-z_]+' <<<"$failed" | cut -d' ' -f3 | paste -sd,)"
     fi
     [[ "$verdict" == MISSED ]] && missed=$((missed + 1)) || caught=$((caught + 1))
     echo "$verdict  $n $file: $text -> $replacement"
