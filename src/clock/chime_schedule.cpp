@@ -3,6 +3,10 @@
 
 #include "time_names.h"
 
+namespace {
+constexpr qint64 hour_seconds = 3600;
+}
+
 int Chime_Schedule::sound_due(const QDateTime &moment)
 {
     const QTime time = moment.time();
@@ -11,8 +15,33 @@ int Chime_Schedule::sound_due(const QDateTime &moment)
 
     QDateTime hour_start = moment;
     hour_start.setTime(QTime(time.hour(), 0));
-    if (hour_start == last_rung_hour)
+    const qint64 hour = hour_start.toSecsSinceEpoch();
+    if (rung(hour))
         return 0;
-    last_rung_hour = hour_start;
+    remember(hour);
     return Time_Names::chime_sound(time.hour());
+}
+
+bool Chime_Schedule::rung(qint64 hour) const
+{
+    for (const auto &run : rung_hours) {
+        if (hour >= run.first && hour <= run.second && (hour - run.first) % hour_seconds == 0)
+            return true;
+    }
+    return false;
+}
+
+void Chime_Schedule::remember(qint64 hour)
+{
+    for (auto &run : rung_hours) {
+        if (hour == run.second + hour_seconds) {
+            run.second = hour;
+            return;
+        }
+        if (hour == run.first - hour_seconds) {
+            run.first = hour;
+            return;
+        }
+    }
+    rung_hours.append({hour, hour});
 }
