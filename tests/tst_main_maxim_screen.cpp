@@ -128,15 +128,14 @@ void Tst_Main_Maxim_Screen::maxim_today_opens_the_menu()
 {
     const QList<QWidget *> before = QApplication::topLevelWidgets();
     Right_Menu right_menu;
+    right_menu.show();
+    press(right_menu, "maxim_button");
     Main_Maxim_Screen *maxim_menu = nullptr;
     for (QWidget *top : QApplication::topLevelWidgets()) {
         if (!before.contains(top) && qobject_cast<Main_Maxim_Screen *>(top))
             maxim_menu = static_cast<Main_Maxim_Screen *>(top);
     }
     QVERIFY(maxim_menu);
-
-    right_menu.show();
-    press(right_menu, "maxim_button");
     QCOMPARE(visible_windows(), QList<QWidget *>({maxim_menu}));
 }
 

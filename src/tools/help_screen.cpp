@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help_screen.h"
 
+#include "data_folder.h"
+
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -10,7 +12,12 @@ Help_Screen::Help_Screen(QWidget *parent) : QTextBrowser(parent)
     setFixedSize(460, 560);
     setWindowFlags(Qt::WindowStaysOnTopHint | Qt::WindowSystemMenuHint);
     setWindowTitle(tr("How to use screen"));
-    setSource(QUrl(QStringLiteral("./html/index.html")));
+    const QString start_page = Data_Folder::locate(QStringLiteral("html/index.html"));
+    if (QFileInfo(start_page).isFile())
+        setSource(QUrl::fromLocalFile(start_page));
+    else
+        setPlainText(tr("The help pages are missing: html/index.html is in none of %1.")
+                         .arg(Data_Folder::folders().join(QStringLiteral(", "))));
 }
 
 // Relative to the page on display, this is the start page again.
