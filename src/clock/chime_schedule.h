@@ -16,10 +16,13 @@ class Chime_Schedule
 public:
     // The chime (1 to 12) that a check at this moment rings, or 0 for none.
     int sound_due(const QDateTime &moment);
+    // Whether a check at this moment would ring, without ringing.
+    bool is_due(const QDateTime &moment) const;
 
     static constexpr int grace_seconds = 2;
 
 private:
+    static qint64 hour_of(const QDateTime &moment);
     bool rung(qint64 hour) const;
     void remember(qint64 hour);
 

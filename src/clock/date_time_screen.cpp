@@ -131,6 +131,11 @@ void Date_Time_Screen::keep_chime_on_the_hour(const QDateTime &now, qint64 next_
     // Due now: it fires in this same wake-up, and its check plans the next hour.
     if (jiho_timer->isActive() && remaining_ms <= chime_slack_ms)
         return;
+    // The clock was stepped into the first seconds of an hour not rung yet.
+    if (chime_schedule.is_due(now)) {
+        jiho_timer->start(0);
+        return;
+    }
     // The hour comes with the next refresh: both share that one wake-up.
     if (qAbs(to_hour_ms - next_refresh_ms) <= chime_slack_ms) {
         jiho_timer->start(next_refresh_ms);
