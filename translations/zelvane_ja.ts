@@ -260,6 +260,10 @@
         <source>How to use screen</source>
         <translation>使い方画面</translation>
     </message>
+    <message>
+        <source>The help pages are missing: html/index.html is in none of %1.</source>
+        <translation>ヘルプのページがありません：html/index.html は %1 のどこにもありません。</translation>
+    </message>
 </context>
 <context>
     <name>Main_Maxim_Screen</name>

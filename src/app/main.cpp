@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chime_bank.h"
+#include "data_folder.h"
 #include "date_time_screen.h"
 #include "japanese_catalogue.h"
 #include "platform_choice.h"
@@ -26,7 +27,8 @@ int main(int argc, char *argv[])
     QTranslator toolkit_translator;
     Install_Toolkit_Catalogue(toolkit_translator);
     QTranslator translator;
-    Install_Japanese_Catalogue(translator);
+    const bool japanese = Install_Japanese_Catalogue(translator);
+    Data_Folder::report_missing(japanese);
 
     Date_Time_Screen clock;
     clock.show();

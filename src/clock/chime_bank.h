@@ -7,9 +7,11 @@
 
 class QSoundEffect;
 
-// The twelve hourly chimes, ./wave/jiho1.wav to ./wave/jiho12.wav from the
-// working directory. The sound back end needs the application object, so main
-// creates the one bank right after it and lets it go before it.
+// The twelve hourly chimes, wave/jiho1.wav to wave/jiho12.wav from the data
+// folder. The sound back end needs the application object, so main creates
+// the one bank right after it and lets it go before it. A chime is loaded
+// when it is first wanted, not at start-up: the clock prepares each hour's
+// chime shortly before the hour and lets the others go.
 class Chime_Bank : public QObject
 {
     Q_OBJECT
@@ -19,9 +21,15 @@ public:
     ~Chime_Bank() override;
 
     // Plays chime 1 to 12 of the bank that exists, if any; other numbers do
-    // nothing. Playback is asynchronous: this returns at once.
+    // nothing. Playback is asynchronous: this returns at once (a chime not
+    // loaded yet starts as soon as it is).
     static void ring(int sound);
 
+    // Loads chime 1 to 12 ahead of its ringing and lets go of the other
+    // chimes that are not playing.
+    static void prepare(int sound);
+
+    // Chime 1 to 12, loaded if it was not; null for other numbers.
     QSoundEffect *sound(int number) const;
 
 signals:
@@ -30,7 +38,7 @@ signals:
     void chime_requested(int sound);
 
 private:
-    std::array<QSoundEffect *, 12> sounds {};
+    mutable std::array<QSoundEffect *, 12> sounds {};
 };
 
 #endif // CHIME_BANK_H

@@ -16,13 +16,25 @@
 namespace {
 constexpr int clock_points = 24;
 
-// Refresh ticks are kept a little after each whole second: a tick that comes
-// a few milliseconds early or late then still reads the next second, never the
-// same one twice or one too far.
-constexpr int tick_phase_ms = 100;
-constexpr int earliest_phase_ms = 60;
-constexpr int latest_phase_ms = 600;
-constexpr int refresh_interval_ms = 1000;
+// Each display wakes just after the moment its text or tooltip changes, never
+// before it: the time display at every second, the others at every minute
+// (midnight, the odd hours and the period display's h:m all fall on one). A
+// minute is also the longest a display stays wrong after a suspend, a clock
+// step or a new time zone.
+constexpr int tick_phase_ms = 2;
+constexpr int second_ms = 1000;
+constexpr int minute_ms = 60 * second_ms;
+constexpr int hour_ms = 60 * minute_ms;
+// The chime timer counts on the monotonic clock, the hour on the wall clock:
+// within this much of each other they are taken to agree.
+constexpr int chime_slack_ms = 50;
+// A chime is loaded this long before its hour, so it starts on time.
+constexpr int chime_preload_ms = 90 * second_ms;
+
+qint64 msecs_to_next(const QDateTime &now, int period_ms)
+{
+    return period_ms - now.time().msecsSinceStartOfDay() % period_ms + tick_phase_ms;
+}
 } // namespace
 
 Date_Time_Screen::Date_Time_Screen(QWidget *parent) : QLabel(parent)
@@ -39,8 +51,9 @@ Date_Time_Screen::Date_Time_Screen(QWidget *parent) : QLabel(parent)
     change_timer = new QTimer(this);
     change_timer->setObjectName(QStringLiteral("change_timer"));
     change_timer->setTimerType(Qt::PreciseTimer);
+    change_timer->setSingleShot(true);
     connect(change_timer, &QTimer::timeout, this, &Date_Time_Screen::change_time);
-    change_timer->start(refresh_interval_ms);
+    change_timer->start(second_ms);
 
     disp_time = Time_Source::now().time();
 
@@ -63,6 +76,7 @@ Date_Time_Screen::Date_Time_Screen(QWidget *parent) : QLabel(parent)
     jiho_timer = new QTimer(this);
     jiho_timer->setObjectName(QStringLiteral("jiho_timer"));
     jiho_timer->setTimerType(Qt::PreciseTimer);
+    jiho_timer->setSingleShot(true);
 }
 
 // The menu is a window of its own and lives as long as the program.
@@ -73,7 +87,6 @@ void Date_Time_Screen::change_time()
     const QDateTime now = Time_Source::now();
     disp_time = now.time();
     const QDate today = now.date();
-    keep_refresh_after_whole_second(disp_time.msec());
 
     switch (buf_click_flag % 4) {
     case 0:
@@ -91,10 +104,7 @@ void Date_Time_Screen::change_time()
         setToolTip(tr(Time_Names::period(disp_time)));
         connect(jiho_timer, &QTimer::timeout, this, &Date_Time_Screen::jiho_check,
             Qt::UniqueConnection);
-        // Restarted at every refresh, the chime timer would never reach its
-        // timeout while the time is shown: start it once and let it run.
-        if (!jiho_timer->isActive())
-            jiho_timer->start(1000);
+        chime_started = true;
         break;
     case 3:
         setFixedSize(160, 40);
@@ -105,25 +115,54 @@ void Date_Time_Screen::change_time()
     // Long names (and CJK text, taller than the window) take a smaller size;
     // the window keeps its size, which may not have reached the window system yet.
     Fit_Label_Text(this, clock_points, maximumSize());
+    plan_next_refresh(now);
 }
 
-void Date_Time_Screen::keep_refresh_after_whole_second(int msec)
+void Date_Time_Screen::plan_next_refresh(const QDateTime &now)
 {
-    if (msec < earliest_phase_ms || msec > latest_phase_ms) {
-        change_timer->start(refresh_interval_ms - msec + tick_phase_ms);
-    } else if (change_timer->interval() != refresh_interval_ms) {
-        // Back on phase after a correction: restart the regular interval from here.
-        change_timer->start(refresh_interval_ms);
+    const qint64 next_ms = msecs_to_next(now, buf_click_flag % 4 == 2 ? second_ms : minute_ms);
+    change_timer->start(next_ms);
+    if (chime_started)
+        keep_chime_on_the_hour(now, next_ms);
+}
+
+// The chime timer wakes only for the full hour. Every refresh checks it
+// against the wall clock, so a step of the clock moves it to the right hour
+// within a minute (within a second while the time is shown).
+void Date_Time_Screen::keep_chime_on_the_hour(const QDateTime &now, qint64 next_refresh_ms)
+{
+    const qint64 to_hour_ms = msecs_to_next(now, hour_ms);
+    if (to_hour_ms <= chime_preload_ms)
+        Chime_Bank::prepare(Time_Names::chime_sound(now.addMSecs(to_hour_ms).time().hour()));
+
+    const int remaining_ms = jiho_timer->remainingTime();
+    // Due now: it fires in this same wake-up, and its check plans the next hour.
+    if (jiho_timer->isActive() && remaining_ms <= chime_slack_ms)
+        return;
+    // The clock was stepped into the first seconds of an hour not rung yet.
+    if (chime_schedule.is_due(now)) {
+        jiho_timer->start(0);
+        return;
     }
+    // The hour comes with the next refresh: both share that one wake-up.
+    if (qAbs(to_hour_ms - next_refresh_ms) <= chime_slack_ms) {
+        jiho_timer->start(next_refresh_ms);
+        return;
+    }
+    if (!jiho_timer->isActive() || qAbs(remaining_ms - to_hour_ms) > chime_slack_ms)
+        jiho_timer->start(to_hour_ms);
 }
 
 void Date_Time_Screen::jiho_check()
 {
-    const int sound = chime_schedule.sound_due(Time_Source::now());
-    if (sound == 0)
-        return;
-    Chime_Bank::ring(sound);
-    std::printf("jiho check ok\n");
+    const QDateTime now = Time_Source::now();
+    const int sound = chime_schedule.sound_due(now);
+    if (sound != 0) {
+        Chime_Bank::ring(sound);
+        std::printf("jiho check ok\n");
+    }
+    if (chime_started)
+        keep_chime_on_the_hour(now, change_timer->remainingTime());
 }
 
 void Date_Time_Screen::mousePressEvent(QMouseEvent *event)

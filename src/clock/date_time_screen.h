@@ -4,6 +4,7 @@
 
 #include "chime_schedule.h"
 
+#include <QDateTime>
 #include <QLabel>
 #include <QString>
 #include <QTime>
@@ -30,7 +31,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    void keep_refresh_after_whole_second(int msec);
+    void plan_next_refresh(const QDateTime &now);
+    void keep_chime_on_the_hour(const QDateTime &now, qint64 next_refresh_ms);
 
     QString font_family;
     QTimer *change_timer = nullptr;
@@ -40,6 +42,7 @@ private:
     Right_Menu *right_menu = nullptr;
 
     Chime_Schedule chime_schedule;
+    bool chime_started = false;
 };
 
 #endif // DATE_TIME_SCREEN_H

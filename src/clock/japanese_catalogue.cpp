@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "japanese_catalogue.h"
 
+#include "data_folder.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -12,7 +14,9 @@ bool Install_Japanese_Catalogue(QTranslator &translator, const QLocale &locale)
 
     const QString name = QStringLiteral("zelvane_") + QStringLiteral("ja");
     // A missing catalogue is not an error: the texts simply stay in English.
-    (void)translator.load(name, QString(), QString(), QString());
+    // The working directory comes first, then the installed data folder.
+    if (!translator.load(name, QString(), QString(), QString()))
+        (void)translator.load(name, Data_Folder::installed(), QString(), QString());
     QCoreApplication::installTranslator(&translator);
     return true;
 }

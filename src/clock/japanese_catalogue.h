@@ -6,10 +6,11 @@
 
 class QTranslator;
 
-// On a Japanese system, loads zelvane_ja from the working directory into the
-// translator and installs it, even when the file is missing (the texts then
-// stay untranslated). Any other language loads and installs nothing. Returns
-// whether the translator was installed.
+// On a Japanese system, loads zelvane_ja from the working directory (or else
+// from the installed data folder) into the translator and installs it, even
+// when the file is missing (the texts then stay untranslated). Any other
+// language loads and installs nothing. Returns whether the translator was
+// installed.
 bool Install_Japanese_Catalogue(QTranslator &translator, const QLocale &locale = QLocale::system());
 
 // On a Japanese system, loads the toolkit's own Japanese texts (the context

@@ -6,6 +6,7 @@
 #include "config_mini_omikuji.h"
 #include "help_screen.h"
 #include "main_maxim_screen.h"
+#include "maxim_seed.h"
 #include "version_screen.h"
 
 #include <QApplication>
@@ -23,12 +24,14 @@ constexpr int row_margin = 3;
 Right_Menu::Right_Menu(QWidget *parent) : QWidget(parent)
 {
     setFixedSize(260, 150);
-    help_screen = new Help_Screen(nullptr);
+    // The calendar, help, fortune and maxim windows are costly to build and
+    // most runs never open them: each is built the first time its button is
+    // pressed, and kept from then on.
     version_screen = new Version_Screen(nullptr);
-    config_omikuji = new Config_Mini_Omikuji(nullptr);
     alarm_timer = new Alarm_Timer(nullptr);
-    calender_show = new Calender_Show(nullptr);
-    maxim_screen = new Main_Maxim_Screen(nullptr);
+    // Built here, the random maxim windows would seed the random generator
+    // before the fortune drawing first draws from it; the seed stays here.
+    Seed_Maxim_Random();
 
     move(660, 475);
     // Kept on top like the countdown, the clock and the calendar, which it
@@ -85,23 +88,28 @@ void Right_Menu::showEvent(QShowEvent *event)
     activateWindow();
 }
 
-// Feature windows that are not built yet are null: their button only closes
-// the menu.
 void Right_Menu::open(QWidget *window)
 {
-    if (window)
-        window->show();
+    window->show();
     close();
+}
+
+// The window in this member, built now if it was not yet.
+template<typename Window> Window *Right_Menu::built(Window *&window)
+{
+    if (!window)
+        window = new Window(nullptr);
+    return window;
 }
 
 void Right_Menu::CalenderButton_click()
 {
-    open(calender_show);
+    open(built(calender_show));
 }
 
 void Right_Menu::Mini_Omikuji_Game()
 {
-    open(config_omikuji);
+    open(built(config_omikuji));
 }
 
 void Right_Menu::Quit_Button_Clicked()
@@ -111,7 +119,7 @@ void Right_Menu::Quit_Button_Clicked()
 
 void Right_Menu::Help_Screen_Button_Clicked()
 {
-    open(help_screen);
+    open(built(help_screen));
 }
 
 void Right_Menu::version_show()
@@ -121,7 +129,7 @@ void Right_Menu::version_show()
 
 void Right_Menu::Maxim_screen_show()
 {
-    open(maxim_screen);
+    open(built(maxim_screen));
 }
 
 void Right_Menu::known_timer_button_select()

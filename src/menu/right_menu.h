@@ -15,8 +15,8 @@ class Version_Screen;
 
 // The feature menu that a right click on the clock opens: eight flat buttons,
 // six of which open the program's feature windows. The menu creates each
-// feature window once and only ever shows it; the window looks after its own
-// closing.
+// feature window once (the costly ones when first opened) and only ever shows
+// it; the window looks after its own closing.
 class Right_Menu : public QWidget
 {
     Q_OBJECT
@@ -39,6 +39,7 @@ protected:
 private:
     QPushButton *add_button(const QString &label, const char *object_name);
     void open(QWidget *window);
+    template<typename Window> Window *built(Window *&window);
 
     Version_Screen *version_screen = nullptr;
     Help_Screen *help_screen = nullptr;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help_screen.h"
 
+#include "data_folder.h"
+
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -12,10 +14,10 @@ namespace {
 // else, and a Japanese system without them, the English ones.
 QString start_page()
 {
-    const QString japanese = QStringLiteral("./html/ja/index.html");
+    const QString japanese = Data_Folder::locate(QStringLiteral("html/ja/index.html"));
     if (QLocale::system().language() == QLocale::Japanese && QFileInfo(japanese).isFile())
         return japanese;
-    return QStringLiteral("./html/index.html");
+    return Data_Folder::locate(QStringLiteral("html/index.html"));
 }
 
 } // namespace
@@ -25,7 +27,11 @@ Help_Screen::Help_Screen(QWidget *parent) : QTextBrowser(parent)
     setFixedSize(460, 560);
     setWindowFlags(Qt::WindowStaysOnTopHint | Qt::WindowSystemMenuHint);
     setWindowTitle(tr("How to use screen"));
-    setSource(QUrl(start_page()));
+    if (QFileInfo(start_page()).isFile())
+        setSource(QUrl::fromLocalFile(start_page()));
+    else
+        setPlainText(tr("The help pages are missing: html/index.html is in none of %1.")
+                         .arg(Data_Folder::folders().join(QStringLiteral(", "))));
 }
 
 // Relative to the page on display, this is the start page of its set again.
