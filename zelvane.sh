@@ -20,6 +20,8 @@ packages=(
     # for the tests: a private X server, audio on a null sink, data validators
     xvfb xauth x11-utils xdotool openbox imagemagick
     pulseaudio pulseaudio-utils sox
+    # for the benchmark script: the classic X clock to compare with, callgrind
+    x11-apps valgrind
     desktop-file-utils appstream
 )
 

@@ -35,12 +35,15 @@ void Bench_Zelvane::refresh()
     Fake_Clock clock(QDateTime(QDate(2009, 3, 5), QTime(9, 5, 7, 100)));
     Output_Capture quiet;
     Date_Time_Screen screen;
+    screen.show();
     for (int i = 0; i < left_clicks; ++i)
         QTest::mousePress(&screen, Qt::LeftButton);
+    // A refresh as the clock runs it: the new text and its paint.
     QBENCHMARK
     {
         clock.advance_ms(1000);
         screen.change_time();
+        screen.repaint();
     }
 }
 
