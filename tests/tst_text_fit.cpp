@@ -72,6 +72,9 @@ void Tst_Text_Fit::every_text_fits_its_label()
     }
     QTest::mouseClick(&clock, Qt::RightButton);
     check_window(window_of("Right_Menu"), QStringLiteral("menu"));
+    click(window_of("Right_Menu"), "version_button");
+    check_window(window_of("Version_Screen"), QStringLiteral("version screen"));
+    QTest::mouseClick(&clock, Qt::RightButton);
     click(window_of("Right_Menu"), "omikuji_button"); // the fortune windows are built on first use
 
     auto *fortune = static_cast<Mini_Omikuji *>(window_of("Mini_Omikuji"));

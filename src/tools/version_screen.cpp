@@ -65,6 +65,9 @@ Version_Screen::Version_Screen(QWidget *parent) : QWidget(parent)
     lines->addWidget(url_label);
     lines->addWidget(mail_label);
     lines->addWidget(rights_label);
+    // Six lines in a fixed 210 pixels: Japanese lines are taller than
+    // English ones and would lose the last line to the default spacing.
+    lines->setSpacing(0);
     frame->setLayout(lines);
 
     auto *button_row = new QHBoxLayout;
