@@ -1,48 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "date_time_screen.h"
-#include "fake_clock.h"
 #include "japanese_catalogue.h"
-#include "maxim_word.h"
 #include "program_windows.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
-// The Japanese catalogue as a Japanese system reads it from the working
-// folder, and the rule that every text has a finished Japanese entry.
+// The Japanese catalogue is read on a Japanese system only (what it shows
+// there, see tst_japanese), and every text has a finished Japanese entry.
 class Tst_Catalogue : public QObject
 {
     Q_OBJECT
 
 private slots:
     void cleanup() { delete_program_windows(); }
-    void japanese_system_reads_the_catalogue();
     void other_systems_and_missing_catalogue_stay_english();
     void every_text_has_a_finished_japanese_entry();
 };
-
-void Tst_Catalogue::japanese_system_reads_the_catalogue()
-{
-    QDir::setCurrent(QStringLiteral(ZELVANE_RUN_DIR));
-    Fake_Clock clock(QDateTime(QDate(2009, 3, 5), QTime(9, 5, 7)));
-    QTranslator translator;
-    QVERIFY(Install_Japanese_Catalogue(translator, QLocale(QLocale::Japanese, QLocale::Japan)));
-    auto *screen = new Date_Time_Screen;
-    QCOMPARE(screen->windowTitle(), QStringLiteral("ゼルヴァーネ(時計+)"));
-    QCOMPARE(screen->toolTip(), QStringLiteral("卯の月"));
-    QTest::mouseClick(screen, Qt::LeftButton);
-    QCOMPARE(screen->text(), QStringLiteral("卯の月"));
-    QCOMPARE(screen->toolTip(), QStringLiteral("三月"));
-    const QString heading = Maxim_Word().Get_Maxim_Text(0, 0);
-    QCOMPARE(heading, QStringLiteral("卑譲は徳の基なり"));
-
-    // The maxims are translated once for the run; the clock at every refresh.
-    QCoreApplication::removeTranslator(&translator);
-    QTest::mouseClick(screen, Qt::LeftButton);
-    QTest::mouseClick(screen, Qt::LeftButton);
-    QCOMPARE(screen->text(), QStringLiteral("Me no koku"));
-    QCOMPARE(Maxim_Word().Get_Maxim_Text(0, 0), heading);
-}
 
 void Tst_Catalogue::other_systems_and_missing_catalogue_stay_english()
 {

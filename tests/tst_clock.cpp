@@ -115,13 +115,13 @@ private slots:
 
     // The seam runs on from just before a full hour, so the real timers meet
     // it within a second: one chime, of the hour's sound, in every display
-    // once the time was shown.
+    // once the time was shown (before that, and the seconds shown one after
+    // another, see tst_clock_steps).
     void hour_struck_once_data()
     {
         QTest::addColumn<QDateTime>("start");
         QTest::addColumn<int>("clicks");
         QTest::addColumn<int>("sound");
-        QTest::newRow("never shown the time") << at(10, 59, 59, 300) << 1 << 0;
         QTest::newRow("noon, time display") << at(11, 59, 59, 300) << 2 << 12;
         QTest::newRow("13:00, period display") << at(12, 59, 59, 300) << 3 << 1;
         QTest::newRow("23:00, date display") << at(22, 59, 59, 300) << 4 << 11;
@@ -141,26 +141,9 @@ private slots:
         clock_after_clicks(clicks);
         // Past the hour's first seconds: a second chime would have come by now.
         QTest::qWait(3300 - int(start.msecsTo(clock.now())));
-        QCOMPARE(rung.count(), sound ? 1 : 0);
-        QCOMPARE(output.text().count("jiho check ok\n"), rung.count());
-        if (sound)
-            QCOMPARE(rung.at(0).at(0).toInt(), sound);
-    }
-
-    void seconds_follow_one_another()
-    {
-        const Date_Time_Screen *screen = clock_after_clicks(2);
-        QList<QTime> shown {QTime::fromString(screen->text(), "h:m:ss")};
-        QElapsedTimer watched;
-        watched.start();
-        while (watched.elapsed() < 3600) {
-            QTest::qWait(10);
-            if (QTime::fromString(screen->text(), "h:m:ss") != shown.last())
-                shown.append(QTime::fromString(screen->text(), "h:m:ss"));
-        }
-        QVERIFY2(shown.size() >= 4, qPrintable(screen->text()));
-        for (int n = 1; n < shown.size(); ++n)
-            QCOMPARE(shown[n - 1].secsTo(shown[n]), 1);
+        QCOMPARE(rung.count(), 1);
+        QCOMPARE(rung.at(0).at(0).toInt(), sound);
+        QCOMPARE(output.text().count("jiho check ok\n"), 1);
     }
 };
 
