@@ -34,6 +34,11 @@ Maxim_Word_Rand_Ja::Maxim_Word_Rand_Ja(QWidget *parent) : QWidget(parent)
     connect(close_button, &QPushButton::clicked, this, &Maxim_Word_Rand_Ja::Push_Close_Clicked);
 }
 
+Maxim_Word_Rand_Ja::~Maxim_Word_Rand_Ja()
+{
+    delete catalogue;
+}
+
 void Maxim_Word_Rand_Ja::Set_Rand_Maxim()
 {
     rand_no = std::rand() % Maxim_Word_Ja::maxim_count;
