@@ -2,22 +2,57 @@
 #include "chime_bank.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSoundEffect>
+#include <QStringList>
 #include <QUrl>
+#include <cstdio>
 
 namespace {
 Chime_Bank *current_bank = nullptr;
+
+// A RIFF/WAVE header and something after it; what else is wrong the player finds.
+bool looks_like_wave(const QString &path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = file.read(12);
+    return header.startsWith("RIFF") && header.mid(8) == "WAVE" && file.size() > 44;
 }
+} // namespace
 
 Chime_Bank::Chime_Bank(QObject *parent) : QObject(parent)
 {
+    QStringList unusable;
     for (int number = 1; number <= 12; ++number) {
         auto *effect = new QSoundEffect(this);
         const QString path = QStringLiteral("wave/jiho%1.wav").arg(number);
         effect->setSource(QUrl::fromLocalFile(QDir::current().absoluteFilePath(path)));
         sounds[number - 1] = effect;
+        if (!looks_like_wave(path))
+            unusable.append(path);
+        connect(effect, &QSoundEffect::statusChanged, this, [this, effect, path] {
+            if (effect->status() == QSoundEffect::Error)
+                report_unusable({path});
+        });
     }
     current_bank = this;
+    if (!unusable.isEmpty())
+        report_unusable(unusable);
+}
+
+// Said once per run, on one line, however many sounds are missing or broken:
+// a broken wave folder must not fill the terminal at every start.
+void Chime_Bank::report_unusable(const QStringList &paths)
+{
+    if (reported)
+        return;
+    reported = true;
+    std::fprintf(stderr,
+        "zelvane: chime sounds missing or unreadable, their hours stay silent: %s\n",
+        qPrintable(paths.join(QStringLiteral(", "))));
 }
 
 Chime_Bank::~Chime_Bank()

@@ -3,6 +3,7 @@
 #define CHIME_BANK_H
 
 #include <QObject>
+#include <QStringList>
 #include <array>
 
 class QSoundEffect;
@@ -30,7 +31,10 @@ signals:
     void chime_requested(int sound);
 
 private:
+    void report_unusable(const QStringList &paths);
+
     std::array<QSoundEffect *, 12> sounds {};
+    bool reported = false;
 };
 
 #endif // CHIME_BANK_H
