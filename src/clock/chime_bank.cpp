@@ -29,9 +29,13 @@ Chime_Bank::Chime_Bank(QObject *parent) : QObject(parent)
     for (int number = 1; number <= 12; ++number) {
         auto *effect = new QSoundEffect(this);
         const QString path = QStringLiteral("wave/jiho%1.wav").arg(number);
-        effect->setSource(QUrl::fromLocalFile(QDir::current().absoluteFilePath(path)));
         sounds[number - 1] = effect;
-        if (!looks_like_wave(path))
+        // Qt 6.4's sample loader can hang the program's exit on a file it
+        // cannot decode (a folder, an empty or cut-short file): such a chime
+        // gets no source and stays silent.
+        if (looks_like_wave(path))
+            effect->setSource(QUrl::fromLocalFile(QDir::current().absoluteFilePath(path)));
+        else
             unusable.append(path);
         connect(effect, &QSoundEffect::statusChanged, this, [this, effect, path] {
             if (effect->status() == QSoundEffect::Error)
