@@ -30,12 +30,13 @@ Chime_Bank::Chime_Bank(QObject *parent) : QObject(parent)
         auto *effect = new QSoundEffect(this);
         const QString path = QStringLiteral("wave/jiho%1.wav").arg(number);
         sounds[number - 1] = effect;
-        // Qt 6.4's sample loader can hang the program's exit on a file it
-        // cannot decode (a folder, an empty or cut-short file): such a chime
-        // gets no source and stays silent.
-        if (looks_like_wave(path))
+        // Qt 6.4's sample loader can hang the program's exit on a file that is
+        // there but cannot be decoded (a folder, an empty or cut-short file):
+        // such a chime gets no source and stays silent. A missing one is harmless.
+        const bool playable = looks_like_wave(path);
+        if (playable || !QFileInfo::exists(path))
             effect->setSource(QUrl::fromLocalFile(QDir::current().absoluteFilePath(path)));
-        else
+        if (!playable)
             unusable.append(path);
         connect(effect, &QSoundEffect::statusChanged, this, [this, effect, path] {
             if (effect->status() == QSoundEffect::Error)
