@@ -8,6 +8,27 @@
 
 // The real program started from folders of missing, broken and huge data: it
 // builds its windows, keeps running, and quits through the menu with status 0.
+namespace {
+
+QRandomGenerator rubbish(11);
+
+QByteArray junk(int size)
+{
+    QByteArray bytes(size, '\0');
+    for (char &byte : bytes)
+        byte = char(rubbish.bounded(256));
+    return bytes;
+}
+
+void write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
 class Tst_Bad_Data : public QObject
 {
     Q_OBJECT
@@ -19,29 +40,11 @@ private:
     // Starts the program, opens Help and clicks where a page's links are, and
     // quits; with FAKETIME set, arms the chime and waits for it at noon.
     void use_and_quit(const QString &folder, const QString &lang, const QStringList &settings = {});
-    void write(const QString &path, const QByteArray &bytes);
-    QByteArray junk(int size);
 
     X_Display display;
     QTemporaryDir scratch;
     QPoint help_button, quit_button;
-    QRandomGenerator random {11};
 };
-
-void Tst_Bad_Data::write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray Tst_Bad_Data::junk(int size)
-{
-    QByteArray bytes(size, '\0');
-    for (char &byte : bytes)
-        byte = char(random.bounded(256));
-    return bytes;
-}
 
 void Tst_Bad_Data::use_and_quit(
     const QString &folder, const QString &lang, const QStringList &settings)
@@ -68,8 +71,7 @@ void Tst_Bad_Data::use_and_quit(
     QVERIFY2(!program.wait_for_exit(500), qPrintable(folder + program.error_output()));
     display.click(open_feature_menu(display, *clock)->geometry.topLeft() + quit_button);
     QVERIFY2(program.wait_for_exit(20000), qPrintable(folder + ": Quit did not end the program"));
-    QCOMPARE(program.exit_code(), 0);
-    QCOMPARE(program.exit_status(), QProcess::NormalExit);
+    QVERIFY(program.exit_status() == QProcess::NormalExit && program.exit_code() == 0);
     // Missing or broken chimes are said once, not once per sound.
     QCOMPARE(program.error_output().count(QLatin1String("chime sounds missing")),
         QDir(folder + "/wave").exists() && !folder.endsWith("chimes") ? 0 : 1);
@@ -92,7 +94,7 @@ void Tst_Bad_Data::bad_data_files()
     for (int n = 1; n <= 40; ++n) {
         mutations << catalogue.left(catalogue.size() * n / 41) << catalogue;
         for (int flip = 0; flip < n; ++flip)
-            mutations.last()[random.bounded(catalogue.size())] ^= char(1 << random.bounded(8));
+            mutations.last()[rubbish.bounded(catalogue.size())] ^= char(1 << rubbish.bounded(8));
     }
     for (int size = 1; mutations.size() < 110; size = size * 3 / 2 + 1)
         mutations << catalogue.left(16) + junk(size);
@@ -123,11 +125,9 @@ void Tst_Bad_Data::bad_data_files()
         QProcess::execute("cp", {"-r", run, folder});
     QFile first_chime(wave.arg(1));
     QVERIFY(first_chime.open(QIODevice::ReadOnly));
-    QByteArray flipped = first_chime.readAll();
-    for (int at = 100; at < flipped.size(); at += 97)
-        flipped[at] = char(flipped[at] ^ 0x55);
-    write(wave.arg(1), flipped);
-    write(wave.arg(2), flipped.left(30));
+    const QByteArray header = first_chime.read(44); // a wave header, then rubbish
+    write(wave.arg(1), header + junk(20000));
+    write(wave.arg(2), header.left(30));
     write(wave.arg(12), QByteArray());
     QVERIFY(QFile::remove(wave.arg(4)) && QDir().mkpath(wave.arg(4)));
     write(chimes + "/html/index.html", QByteArray());

@@ -7,19 +7,35 @@
 #include <QSoundEffect>
 #include <QStringList>
 #include <QUrl>
+#include <QtEndian>
 #include <cstdio>
 
 namespace {
 Chime_Bank *current_bank = nullptr;
 
-// A RIFF/WAVE header and something after it; what else is wrong the player finds.
+// A RIFF/WAVE file whose format chunk comes before its samples, and whose
+// samples lie wholly inside the file: Qt's loader waits forever for samples
+// that a cut-short file promises but does not hold.
 bool looks_like_wave(const QString &path)
 {
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray header = file.read(12);
-    return header.startsWith("RIFF") && header.mid(8) == "WAVE" && file.size() > 44;
+    const QByteArray bytes = file.readAll();
+    if (!bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+        return false;
+    bool format = false;
+    for (qint64 at = 12; at + 8 <= bytes.size();) {
+        const qint64 size = qFromLittleEndian<quint32>(bytes.constData() + at + 4);
+        if (size > bytes.size() - at - 8)
+            return false;
+        if (bytes.mid(at, 4) == "fmt ")
+            format = size >= 16;
+        else if (bytes.mid(at, 4) == "data")
+            return format && size > 0;
+        at += 8 + size + (size & 1);
+    }
+    return false;
 }
 } // namespace
 
