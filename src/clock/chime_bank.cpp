@@ -3,22 +3,78 @@
 
 #include "data_folder.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSoundEffect>
+#include <QStringList>
 #include <QUrl>
+#include <QtEndian>
+#include <cstdio>
 
 namespace {
 Chime_Bank *current_bank = nullptr;
+
+QString chime_path(int number)
+{
+    return Data_Folder::locate(QStringLiteral("wave/jiho%1.wav").arg(number));
 }
+
+// A RIFF/WAVE file whose format chunk comes before its samples, and whose
+// samples lie wholly inside the file: Qt's loader waits forever for samples
+// that a cut-short file promises but does not hold. Only the chunk headers
+// are read.
+bool looks_like_wave(const QString &path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) || file.read(12).mid(8) != "WAVE")
+        return false;
+    bool format = false;
+    for (qint64 at = 12; at + 8 <= file.size();) {
+        file.seek(at);
+        const QByteArray header = file.read(8);
+        const qint64 size = qFromLittleEndian<quint32>(header.constData() + 4);
+        if (size > file.size() - at - 8)
+            return false;
+        if (header.startsWith("fmt "))
+            format = size >= 16;
+        else if (header.startsWith("data"))
+            return format && size > 0;
+        at += 8 + size + (size & 1);
+    }
+    return false;
+}
+} // namespace
 
 Chime_Bank::Chime_Bank(QObject *parent) : QObject(parent)
 {
+    QStringList unusable;
+    for (int number = 1; number <= 12; ++number) {
+        const QString path = chime_path(number);
+        const bool playable = looks_like_wave(path);
+        broken[number - 1] = !playable && QFileInfo::exists(path);
+        if (!playable)
+            unusable.append(path);
+    }
     current_bank = this;
+    if (!unusable.isEmpty())
+        report_unusable(unusable);
 }
 
 Chime_Bank::~Chime_Bank()
 {
     if (current_bank == this)
         current_bank = nullptr;
+}
+
+// Said once per run, on one line, however many sounds are missing or broken:
+// a broken wave folder must not fill the terminal at every start.
+void Chime_Bank::report_unusable(const QStringList &paths) const
+{
+    if (reported)
+        return;
+    reported = true;
+    std::fprintf(stderr, "zelvane: chime sounds missing or unreadable, their hours stay silent: %s\n",
+        qPrintable(paths.join(QStringLiteral(", "))));
 }
 
 void Chime_Bank::ring(int sound)
@@ -50,8 +106,16 @@ QSoundEffect *Chime_Bank::sound(int number) const
     QSoundEffect *&effect = sounds[number - 1];
     if (!effect) {
         effect = new QSoundEffect(const_cast<Chime_Bank *>(this));
-        const QString path = QStringLiteral("wave/jiho%1.wav").arg(number);
-        effect->setSource(QUrl::fromLocalFile(Data_Folder::locate(path)));
+        // Qt 6.4's sample loader can hang the program's exit on a file that is
+        // there but cannot be decoded (a folder, an empty or cut-short file):
+        // such a chime gets no source and stays silent. A missing one is harmless.
+        const QString path = chime_path(number);
+        if (!broken[number - 1])
+            effect->setSource(QUrl::fromLocalFile(path));
+        connect(effect, &QSoundEffect::statusChanged, this, [this, effect, path] {
+            if (effect->status() == QSoundEffect::Error)
+                report_unusable({path});
+        });
     }
     return effect;
 }

@@ -3,6 +3,7 @@
 #define CHIME_BANK_H
 
 #include <QObject>
+#include <QStringList>
 #include <array>
 
 class QSoundEffect;
@@ -38,7 +39,11 @@ signals:
     void chime_requested(int sound);
 
 private:
+    void report_unusable(const QStringList &paths) const;
+
     mutable std::array<QSoundEffect *, 12> sounds {};
+    std::array<bool, 12> broken {}; // there, but no wave file to play
+    mutable bool reported = false;
 };
 
 #endif // CHIME_BANK_H

@@ -79,8 +79,11 @@ Date_Time_Screen::Date_Time_Screen(QWidget *parent) : QLabel(parent)
     jiho_timer->setSingleShot(true);
 }
 
-// The menu is a window of its own and lives as long as the program.
-Date_Time_Screen::~Date_Time_Screen() = default;
+// The menu is a window of its own, with no parent: it goes with the clock.
+Date_Time_Screen::~Date_Time_Screen()
+{
+    delete right_menu;
+}
 
 void Date_Time_Screen::change_time()
 {

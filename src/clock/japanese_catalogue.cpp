@@ -4,19 +4,129 @@
 #include "data_folder.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLibraryInfo>
+#include <QSet>
 #include <QTranslator>
+#include <QtEndian>
+
+namespace {
+
+// Qt's catalogue lookup trusts the offsets and lengths inside the file: a
+// damaged catalogue (a flipped bit will do) makes it read outside the file
+// and crash. So the file is walked here first, the way the lookup walks it,
+// and every offset and length must stay inside its block.
+class Catalogue_Reader
+{
+public:
+    explicit Catalogue_Reader(const QByteArray &bytes) : bytes(bytes) { }
+
+    bool sound()
+    {
+        static const char magic[16] = {'\x3c', '\xb8', '\x64', '\x18', '\xca', '\xef', '\x9c',
+            '\x95', '\xcd', '\x21', '\x1c', '\xbf', '\x60', '\xa1', '\xbd', '\xdd'};
+        if (!bytes.startsWith(QByteArray::fromRawData(magic, 16)))
+            return false;
+        qint64 at = 16, contexts = -1, context_length = 0, hashes = -1, hash_length = 0;
+        while (at + 5 <= bytes.size()) {
+            const int tag = byte(at);
+            const qint64 length = u32(at + 1);
+            at += 5;
+            if (tag == 0 || length == 0)
+                break;
+            if (length > bytes.size() - at || tag == 0x96) // 0x96: other catalogues to load
+                return false;
+            if (tag == 0x2f)
+                contexts = at, context_length = length;
+            else if (tag == 0x42)
+                hashes = at, hash_length = length;
+            else if (tag == 0x69)
+                messages = at, message_length = length;
+            at += length;
+        }
+        if (hashes < 0 || messages < 0 || hash_length % 8 != 0)
+            return false;
+        for (qint64 entry = hashes; entry < hashes + hash_length; entry += 8)
+            if (!message_sound(u32(entry + 4)))
+                return false;
+        return contexts < 0 || contexts_sound(contexts, context_length);
+    }
+
+private:
+    int byte(qint64 at) const { return quint8(bytes[at]); }
+    qint64 u32(qint64 at) const { return qFromBigEndian<quint32>(bytes.constData() + at); }
+    qint64 u16(qint64 at) const { return qFromBigEndian<quint16>(bytes.constData() + at); }
+
+    // One message: tagged fields up to its end tag, all inside the message block.
+    bool message_sound(qint64 offset)
+    {
+        if (checked.contains(offset))
+            return true;
+        for (qint64 at = offset; at < message_length;) {
+            const int tag = byte(messages + at++);
+            if (tag == 1) // the end of the message
+                return checked.insert(offset), true;
+            if (tag == 5 || (tag == 3 && at + 4 <= message_length && (u32(messages + at) & 1)))
+                at += 4; // obsolete, or a translation the lookup refuses unread
+            else if (tag == 3 || tag == 6 || tag == 7 || tag == 8)
+                at += at + 4 <= message_length ? 4 + u32(messages + at) : message_length;
+            else
+                return false;
+            if (at > message_length)
+                return false;
+        }
+        return false;
+    }
+
+    // A hash table of 16-bit offsets, then the names: a length byte and the
+    // bytes, up to a zero length.
+    bool contexts_sound(qint64 start, qint64 length) const
+    {
+        const qint64 table = length >= 2 ? u16(start) : 0;
+        if (table == 0 || 2 + 2 * table > length)
+            return false;
+        for (qint64 slot = 0; slot < table; ++slot) {
+            const qint64 offset = u16(start + 2 + 2 * slot);
+            qint64 at = 2 + 2 * table + 2 * offset;
+            while (offset != 0 && at < length && byte(start + at) != 0)
+                at += 1 + byte(start + at);
+            if (offset != 0 && at >= length)
+                return false;
+        }
+        return true;
+    }
+
+    const QByteArray bytes;
+    qint64 messages = -1, message_length = 0;
+    QSet<qint64> checked;
+};
+
+} // namespace
 
 bool Install_Japanese_Catalogue(QTranslator &translator, const QLocale &locale)
 {
     if (locale.language() != QLocale::Japanese)
         return false;
 
-    const QString name = QStringLiteral("zelvane_") + QStringLiteral("ja");
-    // A missing catalogue is not an error: the texts simply stay in English.
-    // The working directory comes first, then the installed data folder.
-    if (!translator.load(name, QString(), QString(), QString()))
-        (void)translator.load(name, Data_Folder::installed(), QString(), QString());
+    // The file the translator would take, from the working directory first
+    // and then the installed data folder: the full name, with and without the
+    // suffix, then the name cut at the underscore. A missing or damaged
+    // catalogue is not an error: the texts simply stay in English.
+    const auto load_first_found = [&translator] {
+        for (const QString &folder : {QDir::currentPath(), Data_Folder::installed()}) {
+            for (const char *candidate : {"zelvane_ja.qm", "zelvane_ja", "zelvane.qm", "zelvane"}) {
+                QFile file(QDir(folder).filePath(QLatin1String(candidate)));
+                if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
+                    continue;
+                if (Catalogue_Reader(file.readAll()).sound())
+                    (void)translator.load(file.fileName());
+                return;
+            }
+        }
+    };
+    load_first_found();
     QCoreApplication::installTranslator(&translator);
     return true;
 }

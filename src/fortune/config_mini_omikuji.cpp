@@ -126,6 +126,12 @@ Config_Mini_Omikuji::Config_Mini_Omikuji(QWidget *parent) : QWidget(parent)
     }
 }
 
+// The drawing window has no parent: it goes with the window that made it.
+Config_Mini_Omikuji::~Config_Mini_Omikuji()
+{
+    delete omikuji_window;
+}
+
 int Config_Mini_Omikuji::Unsei_Number(const QString &text)
 {
     for (int row = 0; row < fortune_row_count; ++row) {

@@ -20,6 +20,7 @@ class Config_Mini_Omikuji : public QWidget
 
 public:
     explicit Config_Mini_Omikuji(QWidget *parent = nullptr);
+    ~Config_Mini_Omikuji() override;
 
     // Grade 1 to 12 whose name, translated for this window, is exactly text;
     // -1 for any other text. Of two grades with the same name the better wins.

@@ -185,9 +185,11 @@ void Mini_Omikuji::Show_Result()
     setFixedSize(280, 200);
     move(500, 460);
 
+    // A slot holds any int; only grades 1 to 12 name a row, and the range is
+    // checked before subtracting so that no value can overflow.
     const int grade = (buf_r >= 0 && buf_r < slot_count) ? buf_uranai_result[buf_r] : 0;
-    const int row = grade - 1;
-    if (row >= 0 && row < fortune_row_count) {
+    const int row = (grade >= 1 && grade <= fortune_row_count) ? grade - 1 : -1;
+    if (row >= 0) {
         unsei_label->setText(Unsei_Name(row));
         study_label->setText(tr("Study:%1").arg(Study_Text(row)));
         money_label->setText(tr("money:%1").arg(Money_Text(row)));

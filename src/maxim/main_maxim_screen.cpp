@@ -74,6 +74,15 @@ Main_Maxim_Screen::Main_Maxim_Screen(QWidget *parent) : QWidget(parent)
         select_button, &QPushButton::clicked, this, &Main_Maxim_Screen::Select_OK_Button_clicked);
 }
 
+// The maxim windows have no parent: they go with the menu that made them.
+Main_Maxim_Screen::~Main_Maxim_Screen()
+{
+    delete maxim_word;
+    delete maxim_word_ja;
+    delete maxim_word_rand_ja;
+    delete maxim_word_rand;
+}
+
 void Main_Maxim_Screen::Select_OK_Button_clicked()
 {
     if (chinese_radio->isChecked() && numeric_radio->isChecked())

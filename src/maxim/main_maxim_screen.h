@@ -21,6 +21,7 @@ class Main_Maxim_Screen : public QWidget
 
 public:
     explicit Main_Maxim_Screen(QWidget *parent = nullptr);
+    ~Main_Maxim_Screen() override;
 
 public slots:
     void Select_OK_Button_clicked();

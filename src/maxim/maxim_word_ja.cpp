@@ -4,10 +4,10 @@
 #include "japanese_maxims.h"
 #include "maxim_catalogue.h"
 #include "maxim_layout.h"
+#include "maxim_text_edit.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTextEdit>
 #include <cstdint>
 #include <cstdio>
 
@@ -25,9 +25,9 @@ Maxim_Word_Ja::Maxim_Word_Ja(QWidget *parent) : QWidget(parent)
 
     // Both texts stay editable: the reader may write their own thoughts on a
     // maxim; moving to another entry brings the catalogue texts back.
-    heading_edit = New_Maxim_Widget<QTextEdit>(this, "heading_edit", 14);
+    heading_edit = New_Maxim_Widget<Maxim_Text_Edit>(this, "heading_edit", 14);
 
-    text_edit = New_Maxim_Widget<QTextEdit>(this, "text_edit", 14);
+    text_edit = New_Maxim_Widget<Maxim_Text_Edit>(this, "text_edit", 14);
 
     next_button = new QPushButton(tr("Next"), this);
     next_button->setObjectName(QStringLiteral("next_button"));

@@ -36,6 +36,11 @@ Maxim_Word_Rand::Maxim_Word_Rand(QWidget *parent) : QWidget(parent)
     connect(close_button, &QPushButton::clicked, this, &Maxim_Word_Rand::Push_Close_Clicked);
 }
 
+Maxim_Word_Rand::~Maxim_Word_Rand()
+{
+    delete catalogue;
+}
+
 void Maxim_Word_Rand::Set_Rand_Maxim()
 {
     rand_no = std::rand() % Maxim_Word::maxim_count;

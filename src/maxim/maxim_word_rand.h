@@ -17,6 +17,7 @@ class Maxim_Word_Rand : public QWidget
 
 public:
     explicit Maxim_Word_Rand(QWidget *parent = nullptr);
+    ~Maxim_Word_Rand() override;
 
 public slots:
     void Push_Close_Clicked();

@@ -4,11 +4,11 @@
 #include "maxim_entry.h"
 #include "maxim_layout.h"
 #include "maxim_seed.h"
+#include "maxim_text_edit.h"
 #include "maxim_word_ja.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTextEdit>
 #include <cstdlib>
 
 Maxim_Word_Rand_Ja::Maxim_Word_Rand_Ja(QWidget *parent) : QWidget(parent)
@@ -20,9 +20,9 @@ Maxim_Word_Rand_Ja::Maxim_Word_Rand_Ja(QWidget *parent) : QWidget(parent)
 
     no_label = New_Maxim_Widget<QLabel>(this, "no_label", 10);
 
-    heading_edit = New_Maxim_Widget<QTextEdit>(this, "heading_edit", 14);
+    heading_edit = New_Maxim_Widget<Maxim_Text_Edit>(this, "heading_edit", 14);
 
-    text_edit = New_Maxim_Widget<QTextEdit>(this, "text_edit", 14);
+    text_edit = New_Maxim_Widget<Maxim_Text_Edit>(this, "text_edit", 14);
 
     close_button = new QPushButton(tr("Close"), this);
     close_button->setObjectName(QStringLiteral("close_button"));
@@ -32,6 +32,11 @@ Maxim_Word_Rand_Ja::Maxim_Word_Rand_Ja(QWidget *parent) : QWidget(parent)
     Set_Rand_Maxim();
 
     connect(close_button, &QPushButton::clicked, this, &Maxim_Word_Rand_Ja::Push_Close_Clicked);
+}
+
+Maxim_Word_Rand_Ja::~Maxim_Word_Rand_Ja()
+{
+    delete catalogue;
 }
 
 void Maxim_Word_Rand_Ja::Set_Rand_Maxim()

@@ -18,6 +18,7 @@ class Maxim_Word_Rand_Ja : public QWidget
 
 public:
     explicit Maxim_Word_Rand_Ja(QWidget *parent = nullptr);
+    ~Maxim_Word_Rand_Ja() override;
 
 public slots:
     void Push_Close_Clicked();

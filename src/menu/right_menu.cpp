@@ -70,6 +70,18 @@ Right_Menu::Right_Menu(QWidget *parent) : QWidget(parent)
     connect(quit_button, &QPushButton::clicked, qApp, &QCoreApplication::quit);
 }
 
+// The feature windows have no parent; they live as long as the menu, which
+// lives as long as the clock.
+Right_Menu::~Right_Menu()
+{
+    delete help_screen;
+    delete version_screen;
+    delete config_omikuji;
+    delete alarm_timer;
+    delete calender_show;
+    delete maxim_screen;
+}
+
 QPushButton *Right_Menu::add_button(const QString &label, const char *object_name)
 {
     auto *button = new QPushButton(label, this);

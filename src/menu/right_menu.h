@@ -23,6 +23,7 @@ class Right_Menu : public QWidget
 
 public:
     explicit Right_Menu(QWidget *parent = nullptr);
+    ~Right_Menu() override;
 
 public slots:
     void CalenderButton_click();
