@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "gadget_steps.h"
 #include "program_run.h"
 #include "right_menu.h"
 #include "x_display.h"
@@ -7,16 +8,6 @@
 #include <csignal>
 
 namespace {
-// Where a menu button's centre lies in the menu, read from a menu laid out
-// here offscreen: the real program lays it out alike.
-QPoint button_in_menu(const char *name)
-{
-    Right_Menu menu;
-    menu.show();
-    auto *button = menu.findChild<QWidget *>(QLatin1String(name));
-    return button->mapTo(&menu, button->rect().center());
-}
-
 // The loudness of a recording, as sox measures it.
 double rms_of(const QString &wav)
 {
@@ -100,19 +91,20 @@ void Tst_Program::a_day_with_the_real_program()
     const QPoint on_clock = clock->geometry.topLeft() + QPoint(180, 20);
     display.click(on_clock, 3);
     const auto menu = display.wait_for_window("Right click menu");
+    Right_Menu menu_copy; // where its buttons lie: the real menu lays them out alike
     QVERIFY(menu);
     QCOMPARE(menu->geometry, QRect(660, 475, 260, 150));
     for (const auto &[button, title] : {std::pair {"version_button", "Version screen"},
              std::pair {"timer_button", "Alrm Timer screen"}}) {
         display.click(on_clock, 3);
         QVERIFY(display.wait_for_window("Right click menu"));
-        display.click(menu->geometry.topLeft() + button_in_menu(button));
+        display.click(menu->geometry.topLeft() + centre_in_window(menu_copy, button));
         QVERIFY2(display.wait_for_window(title), title);
     }
     display.click(on_clock, 3);
     QVERIFY(display.wait_for_window("Right click menu"));
     const QString errors_before_quit = program.error_output();
-    display.click(menu->geometry.topLeft() + button_in_menu("quit_button"));
+    display.click(menu->geometry.topLeft() + centre_in_window(menu_copy, "quit_button"));
     QVERIFY(program.wait_for_exit());
     QCOMPARE(program.exit_status(), QProcess::NormalExit);
     QCOMPARE(program.exit_code(), 0);

@@ -26,7 +26,8 @@ QString chime_path(int number)
 bool looks_like_wave(const QString &path)
 {
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) || file.read(12).mid(8) != "WAVE")
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)
+        || file.read(12).mid(8) != "WAVE")
         return false;
     bool format = false;
     for (qint64 at = 12; at + 8 <= file.size();) {
@@ -73,7 +74,8 @@ void Chime_Bank::report_unusable(const QStringList &paths) const
     if (reported)
         return;
     reported = true;
-    std::fprintf(stderr, "zelvane: chime sounds missing or unreadable, their hours stay silent: %s\n",
+    std::fprintf(stderr,
+        "zelvane: chime sounds missing or unreadable, their hours stay silent: %s\n",
         qPrintable(paths.join(QStringLiteral(", "))));
 }
 

@@ -4,7 +4,6 @@
 #include "date_time_screen.h"
 
 #include <QApplication>
-#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -45,10 +44,8 @@ void press(QWidget *window, const QString &button)
 
 void delete_program_windows()
 {
-    QList<QPointer<QWidget>> windows;
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (!QByteArray(window->metaObject()->className()).startsWith('Q'))
-            windows.append(window);
-    }
-    qDeleteAll(windows);
+    // Each window takes down the windows it made, and the clock all others.
+    QWidgetList clocks = QApplication::topLevelWidgets();
+    clocks.removeIf([](QWidget *window) { return !window->inherits("Date_Time_Screen"); });
+    qDeleteAll(clocks);
 }

@@ -22,8 +22,7 @@ QWidget *open_menu(Date_Time_Screen *&screen);
 // A left click on a window's button, found by its object name.
 void press(QWidget *window, const QString &button);
 
-// The program never deletes its windows; a test takes them down between
-// scenarios (not the toolkit's own, such as tooltips).
+// Takes down the clocks a test made, and with them every window of theirs.
 void delete_program_windows();
 
 #endif // PROGRAM_WINDOWS_H
