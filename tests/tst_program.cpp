@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gadget_steps.h"
+#include "main_maxim_screen.h"
+#include "maxim_word_ja.h"
 #include "program_run.h"
 #include "right_menu.h"
 #include "x_display.h"
@@ -94,6 +96,31 @@ void Tst_Program::a_day_with_the_real_program()
     Right_Menu menu_copy; // where its buttons lie: the real menu lays them out alike
     QVERIFY(menu);
     QCOMPARE(menu->geometry, QRect(660, 475, 260, 150));
+
+    // The Japanese maxims' text areas with nothing selected anywhere: a middle
+    // click and Ctrl+V paste nothing (Qt 6.4 itself would crash), and the
+    // program carries on.
+    Main_Maxim_Screen selection_copy;
+    Maxim_Word_Ja browser_copy;
+    const auto in = [](const X_Display::Window &window, QWidget &copy, const char *name) {
+        return window.geometry.topLeft() + centre_in_window(copy, name);
+    };
+    display.click(in(*menu, menu_copy, "maxim_button"));
+    const auto selection = display.wait_for_window("Select maxim menu");
+    QVERIFY(selection);
+    display.click(in(*selection, selection_copy, "japanese_radio"));
+    QTest::qWait(200);
+    display.click(in(*selection, selection_copy, "select_button"));
+    const auto browser = display.wait_for_window("Todays maxim in Japan");
+    QVERIFY(browser);
+    display.click(in(*browser, browser_copy, "heading_edit"), 2);
+    display.click(in(*browser, browser_copy, "text_edit"), 2);
+    display.click(in(*browser, browser_copy, "text_edit"));
+    QProcess::execute(
+        "env", {"DISPLAY=" + display.environment().value("DISPLAY"), "xdotool", "key", "ctrl+v"});
+    QTest::qWait(300);
+    display.click(in(*browser, browser_copy, "next_button"));
+    QVERIFY2(program.wait_for_line("i2=1"), qPrintable(program.error_output()));
     for (const auto &[button, title] : {std::pair {"version_button", "Version screen"},
              std::pair {"timer_button", "Alrm Timer screen"}}) {
         display.click(on_clock, 3);
