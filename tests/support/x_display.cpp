@@ -70,27 +70,10 @@ std::optional<X_Display::Window> X_Display::wait_for_window(
     }
 }
 
-bool X_Display::wait_until_gone(const QString &title, int timeout_ms) const
-{
-    for (QDeadlineTimer deadline(timeout_ms); !deadline.hasExpired(); QThread::msleep(150)) {
-        if (!wait_for_window(title, 0))
-            return true;
-    }
-    return false;
-}
-
 void X_Display::click(const QPoint &at, int button) const
 {
     // No --sync: it waits for ever when the pointer is already there.
     run("xdotool",
         {"mousemove", QString::number(at.x()), QString::number(at.y()), "sleep", "0.2", "click",
             QString::number(button)});
-}
-
-bool X_Display::screenshot(const QString &png_path) const
-{
-    QProcess import;
-    import.setProcessEnvironment(environment());
-    import.start("import", {"-window", "root", png_path});
-    return import.waitForFinished(15000) && import.exitCode() == 0;
 }

@@ -28,9 +28,7 @@ public:
 
     QList<Window> windows() const; // the visible top-level ones
     std::optional<Window> wait_for_window(const QString &title, int timeout_ms = 10000) const;
-    bool wait_until_gone(const QString &title, int timeout_ms = 10000) const;
     void click(const QPoint &screen_position, int button = 1) const;
-    bool screenshot(const QString &png_path) const;
 
 private:
     QString run(const QString &program, const QStringList &arguments) const;
