@@ -76,6 +76,7 @@ void Tst_Text_Fit::every_text_fits_its_label()
     check_window(window_of("Version_Screen"), QStringLiteral("version screen"));
     QTest::mouseClick(&clock, Qt::RightButton);
     click(window_of("Right_Menu"), "omikuji_button"); // the fortune windows are built on first use
+    check_window(window_of("Config_Mini_Omikuji"), QStringLiteral("fortune configuration"));
 
     auto *fortune = static_cast<Mini_Omikuji *>(window_of("Mini_Omikuji"));
     for (int grade = 1; grade <= 12; ++grade) {
