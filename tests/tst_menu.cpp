@@ -68,6 +68,7 @@ private slots:
         click(Qt::LeftButton, 60);
         click(Qt::RightButton, 60);
         click(Qt::LeftButton, 180);
+        QCOMPARE(output.take_lines().filter("mode_flag=").join(' '), "mode_flag=0 mode_flag=1");
     }
 
     void every_button_opens_its_window_in_place()
@@ -132,8 +133,8 @@ private slots:
             0);
     }
 
-    // Closed, the version screen shows again; closing the clock and then it,
-    // the last window, ends the program.
+    // Closed, the version screen shows again; closing the clock and then it
+    // (with OK), the last window, ends the program.
     void closing_the_last_window_ends_the_program()
     {
         Date_Time_Screen *screen = nullptr;
@@ -142,7 +143,7 @@ private slots:
             window_of("Version_Screen")->close();
             press(open_menu(screen), "version_button");
             screen->close();
-            window_of("Version_Screen")->close();
+            press(window_of("Version_Screen"), "ok_button");
         }),
             0);
     }
