@@ -9,6 +9,7 @@
 #include <QtTest>
 #include <QtWidgets>
 #include <climits>
+#include <cstdlib>
 
 namespace {
 // The fortune table: for each grade its name and its study, love, money and
@@ -52,10 +53,10 @@ const QStringList result_labels {
     "unsei_label", "study_label", "lover_label", "money_label", "trouble_label"};
 
 // Start, a few draws, Stop; returns the slot the printed line names.
-int draw(QWidget *drawing, Output_Capture &output)
+int draw(QWidget *drawing, Output_Capture &output, int running_ms = 250)
 {
     press(drawing, "start_stop_button");
-    QTest::qWait(250);
+    QTest::qWait(running_ms);
     press(drawing, "start_stop_button");
     const QStringList lines = output.take_lines().filter(QStringLiteral("buf_r-1="));
     return lines.size() == 1 ? lines[0].mid(8).toInt() + 1 : -1;
@@ -120,8 +121,13 @@ private slots:
         // A slot that holds no grade has no fortune to show.
         for (int &grade_in_slot : static_cast<Mini_Omikuji *>(drawing)->buf_uranai_result)
             grade_in_slot = 13;
+        // Stopped before the first tick, the drawing takes the digit drawn at
+        // the start: the first of the generator's sequence, 0 to 4.
+        std::srand(7);
+        const int digit = std::rand() % 5;
+        std::srand(7);
         drawing->show();
-        draw(drawing, output);
+        QCOMPARE(draw(drawing, output, 0), digit);
         QCOMPARE(shown(drawing, result_labels), QStringLiteral("No fortune set||||"));
     }
 
