@@ -75,7 +75,8 @@ test)
     install_missing
     build_all
     cd "$build"
-    ctest --output-on-failure
+    # Most tests wait on real timers and other processes: run two per core.
+    ctest --output-on-failure -j "$((2 * $(nproc)))"
     ;;
 sanitize)
     install_missing

@@ -6,7 +6,6 @@
 #include "program_windows.h"
 
 #include <QtTest>
-#include <QtWidgets>
 #include <ctime>
 
 namespace {
@@ -35,7 +34,7 @@ QString look(const QLabel *clock)
 } // namespace
 
 // The clock as its user sees and hears it: the four displays with their
-// tooltips, the refresh on the real timer, and the hourly chime.
+// tooltips, the refresh and the hourly chime on the real timers.
 class Tst_Clock : public QObject
 {
     Q_OBJECT
@@ -52,14 +51,14 @@ private slots:
         QCOMPARE(screen->windowTitle(), QStringLiteral("Zelvane(Clock+)"));
         QVERIFY(screen->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         output.take_lines();
-        int clicks = 0;
-        for (const char *shown :
-            {"2009.3.5|U no Tuki|220x40", "U no Tuki|March|220x40", "9:5:07|Me no koku|200x40",
-                "Me no koku|9:5|160x40", "2009.3.5|U no Tuki|220x40"}) {
-            if (clicks++)
-                QTest::mouseClick(screen, Qt::LeftButton);
-            QCOMPARE(look(screen), QString::fromLatin1(shown));
+        QStringList shown {look(screen)};
+        for (int click = 0; click < 4; ++click) {
+            QTest::mouseClick(screen, Qt::LeftButton);
+            shown << look(screen);
         }
+        QCOMPARE(shown.join(' '),
+            "2009.3.5|U no Tuki|220x40 U no Tuki|March|220x40 9:5:07|Me no koku|200x40 Me no "
+            "koku|9:5|160x40 2009.3.5|U no Tuki|220x40");
         QCOMPARE(output.take_lines().join(' '),
             "buf_click_flag=1 buf_click_flag=2 buf_click_flag=3 buf_click_flag=0");
 
@@ -69,21 +68,8 @@ private slots:
         QCOMPARE(placed(window_of("Right_Menu")).topLeft(), QPoint(660, 475));
         QCOMPARE(screen->text(), QStringLiteral("2009.3.5"));
         QCOMPARE(output.take_lines(), QStringList());
-    }
 
-    // Left alone, the clock turns to the next day on its refresh timer.
-    void next_day_comes_at_midnight()
-    {
-        Fake_Clock clock(at(23, 59, 59, 400));
-        clock.run_from(at(23, 59, 59, 400));
-        const Date_Time_Screen *screen = clock_after_clicks(0);
-        QCOMPARE(screen->text(), QStringLiteral("2009.3.5"));
-        QTRY_COMPARE_WITH_TIMEOUT(screen->text(), QStringLiteral("2009.3.6"), 2500);
-        QCOMPARE(screen->toolTip(), QStringLiteral("U no Tuki"));
-    }
-
-    void names_follow_the_month_and_the_hour()
-    {
+        // The names of the months and of the two-hour periods.
         const auto month = [](int m) { return at(12, 0, 0, 0, QDate(2010, m, 9)); };
         const struct
         {
@@ -98,9 +84,8 @@ private slots:
             {at(12, 59, 59), 3, "Uma no koku|12:59"}, {at(14, 10, 3), 2, "14:10:03|Hituji no koku"},
             {at(19, 0, 0), 3, "Inu no koku|19:0"}, {at(22, 59, 59), 3, "i no koku|22:59"}};
         for (const auto &row : rows) {
-            Fake_Clock clock(row.moment);
+            clock.set(row.moment);
             QCOMPARE(look(clock_after_clicks(row.clicks)).section('|', 0, 1), row.shown);
-            delete_program_windows();
         }
     }
 
@@ -108,42 +93,71 @@ private slots:
     {
         qputenv("TZ", "Asia/Tokyo");
         tzset();
-        const Date_Time_Screen *screen = clock_after_clicks(2);
-        const QTime shown = QTime::fromString(screen->text(), "h:m:ss");
-        QVERIFY2(qAbs(shown.secsTo(QTime::currentTime())) <= 1, qPrintable(screen->text()));
+        const QString shown = clock_after_clicks(2)->text();
+        QVERIFY2(qAbs(QTime::fromString(shown, "h:m:ss").secsTo(QTime::currentTime())) <= 1,
+            qPrintable(shown));
     }
 
-    // The seam runs on from just before a full hour, so the real timers meet
-    // it within a second: one chime, of the hour's sound, in every display
-    // once the time was shown (before that, and the seconds shown one after
-    // another, see tst_clock_steps).
-    void hour_struck_once_data()
+    // Four clocks, one in each display, the time shown once on each: left
+    // alone over midnight, each rings the hour's chime once and the date
+    // turns.
+    void midnight_in_every_display()
     {
-        QTest::addColumn<QDateTime>("start");
-        QTest::addColumn<int>("clicks");
-        QTest::addColumn<int>("sound");
-        QTest::newRow("noon, time display") << at(11, 59, 59, 300) << 2 << 12;
-        QTest::newRow("13:00, period display") << at(12, 59, 59, 300) << 3 << 1;
-        QTest::newRow("23:00, date display") << at(22, 59, 59, 300) << 4 << 11;
-        QTest::newRow("midnight, month display") << at(23, 59, 59, 300) << 5 << 12;
-    }
-
-    void hour_struck_once()
-    {
-        QFETCH(QDateTime, start);
-        QFETCH(int, clicks);
-        QFETCH(int, sound);
-        Fake_Clock clock(start);
-        clock.run_from(start);
+        Fake_Clock clock(at(23, 59, 59, 300));
+        clock.set(at(23, 59, 59, 300), true);
         Output_Capture output;
         Chime_Bank chimes;
         QSignalSpy rung(&chimes, &Chime_Bank::chime_requested);
-        clock_after_clicks(clicks);
+        QList<Date_Time_Screen *> screens;
+        for (int clicks : {2, 3, 4, 5})
+            screens << clock_after_clicks(clicks);
+        QCOMPARE(screens[2]->text(), QStringLiteral("2009.3.5"));
         // Past the hour's first seconds: a second chime would have come by now.
-        QTest::qWait(3300 - int(start.msecsTo(clock.now())));
-        QCOMPARE(rung.count(), 1);
-        QCOMPARE(rung.at(0).at(0).toInt(), sound);
-        QCOMPARE(output.text().count("jiho check ok\n"), 1);
+        QTest::qWait(3000);
+        QCOMPARE(rung, QList<QVariantList>({{12}, {12}, {12}, {12}}));
+        QCOMPARE(output.take_lines().count("jiho check ok"), 4);
+        QCOMPARE(screens[2]->text(), QStringLiteral("2009.3.6"));
+        QCOMPARE(screens[0]->text().left(5), QStringLiteral("0:0:0"));
+    }
+
+    // The wall clock is the system's plus an offset, stepped back and forth
+    // across full hours as a user or NTP might.
+    void every_hour_shown_strikes_once_whatever_the_clock_does()
+    {
+        qint64 offset_ms = 0;
+        Time_Source::set_reader([&] { return QDateTime::currentDateTime().addMSecs(offset_ms); });
+        Output_Capture output;
+        Chime_Bank chimes;
+        QSignalSpy rung(&chimes, &Chime_Bank::chime_requested);
+        Date_Time_Screen screen;
+        screen.show();
+        QStringList seen;
+        QTimer watch; // what the clock shows, as it changes
+        connect(&watch, &QTimer::timeout, [&] { seen << screen.text(); });
+        watch.start(5);
+        // Steps the clock by whole seconds to hh:59:59 on 5 March 2009 (or the
+        // day before) and waits until hh+1:00:00.3 (or later).
+        const auto cross = [&](int hour, int day = 5, int until_ms = 300) {
+            seen = QStringList {screen.text()};
+            const QDateTime real = QDateTime::currentDateTime(),
+                            end(QDate(2009, 3, day), QTime(hour, 59, 59));
+            offset_ms = real.msecsTo(end) + real.time().msec();
+            QTRY_VERIFY_WITH_TIMEOUT(Time_Source::now() >= end.addMSecs(1000 + until_ms), 4000);
+        };
+
+        cross(11); // noon passes before the time was ever shown: silent
+        QTest::mouseClick(&screen, Qt::LeftButton);
+        QTest::mouseClick(&screen, Qt::LeftButton);
+        cross(12, 5, 2300); // every second shown once, from the first of the hour
+        seen.removeDuplicates();
+        QCOMPARE(seen.mid(seen.indexOf("13:0:00")), QStringList({"13:0:00", "13:0:01", "13:0:02"}));
+        cross(12); // set back: 13:00 again
+        cross(10); // further back: 11:00, never struck yet
+        cross(12); // forward again: 13:00 once more
+        cross(23, 4); // a day back: midnight
+        QCOMPARE(rung, QList<QVariantList>({{1}, {11}, {12}}));
+        QCOMPARE(output.take_lines().count("jiho check ok"), 3);
+        Time_Source::set_reader({});
     }
 };
 

@@ -15,28 +15,22 @@
 #include <unistd.h>
 
 namespace {
-
 // The chime of each hour of the day, from the design's hour-to-sound table.
 constexpr int chime_of_hour[24]
     = {12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
 
-// Shown and enabled widgets of a kind, windows included; with windows_only, the
-// windows alone. Quit would end the storm, and the calendar's month button
-// opens a menu that waits for a choice.
-// The windows in an order fixed from run to run: the toolkit keeps them hashed by address.
-QWidgetList windows()
-{
-    QWidgetList all = QApplication::topLevelWidgets();
-    std::stable_sort(all.begin(), all.end(), [](QWidget *a, QWidget *b) {
-        return qstrcmp(a->metaObject()->className(), b->metaObject()->className()) < 0;
-    });
-    return all;
-}
-
+// The shown and enabled widgets of a kind in the shown windows, in an order
+// fixed from run to run (the toolkit keeps windows hashed by address); with
+// windows_only, the windows alone. Quit would end the storm, and the
+// calendar's month button opens a menu that waits for a choice.
 template<class Child> QList<Child *> shown(bool windows_only = false)
 {
+    QWidgetList windows = QApplication::topLevelWidgets();
+    std::stable_sort(windows.begin(), windows.end(), [](QWidget *a, QWidget *b) {
+        return qstrcmp(a->metaObject()->className(), b->metaObject()->className()) < 0;
+    });
     QList<Child *> found;
-    for (QWidget *window : windows()) {
+    for (QWidget *window : windows) {
         QObjectList all = windows_only ? QObjectList() : window->findChildren<QObject *>();
         for (QObject *object : all << window)
             if (auto *child = qobject_cast<Child *>(object); child && window->isVisible()
@@ -49,31 +43,32 @@ template<class Child> QList<Child *> shown(bool windows_only = false)
 }
 
 // What must hold after every event; empty when it does.
-QString broken_rule()
+QString broken_rule(const Alarm_Timer *countdown)
 {
-    QHash<QString, int> per_class;
+    QSet<QString> seen;
     for (QWidget *window : shown<QWidget>(true)) {
-        const QString name = QString::fromLatin1(window->metaObject()->className());
-        if (++per_class[name] > 1)
-            return QStringLiteral("two %1 windows shown").arg(name);
-        auto *label = window->findChild<QLabel *>(QStringLiteral("no_label"));
-        const QString number = label ? label->text() : QString();
-        const int count = name.contains(QLatin1String("_Ja")) ? 40 : 64, n = number.mid(3).toInt();
-        // A browser's Next and Back follow its number.
+        const QString name = window->metaObject()->className();
+        if (seen.contains(name))
+            return "two " + name + " windows shown";
+        seen << name;
+        // A browser's number lies in its catalogue; its Next and Back follow it.
+        auto *number = window->findChild<QLabel *>("no_label");
+        auto *next = window->findChild<QAbstractButton *>("next_button");
+        auto *back = window->findChild<QAbstractButton *>("back_button");
+        const int count = name.endsWith("_Ja") ? 40 : 64,
+                  n = number ? number->text().mid(3).toInt() : 0;
         const int current
             = count == 40 ? Maxim_Word_Ja::current_number() : Maxim_Word::current_number();
-        auto *next = window->findChild<QAbstractButton *>(QStringLiteral("next_button"));
-        auto *back = window->findChild<QAbstractButton *>(QStringLiteral("back_button"));
-        auto *countdown = qobject_cast<Alarm_Timer *>(window);
-        if ((!number.isEmpty() && (!number.startsWith(QLatin1String("No=")) || n < 0 || n >= count))
-            || (name.startsWith(QLatin1String("Maxim_Word")) && back
-                && (n != current || next->isEnabled() != (n < count - 1)
-                    || back->isEnabled() != (n > 0)))
-            || (countdown && (countdown->intValue() < 0 || countdown->intValue() > 300)))
-            return name + QStringLiteral(" shows ")
-                + (countdown ? QString::number(countdown->intValue()) : number);
+        if (number && (!number->text().startsWith("No=") || n < 0 || n >= count))
+            return name + " shows " + number->text();
+        if (back
+            && (n != current || next->isEnabled() != (n < count - 1)
+                || back->isEnabled() != (n > 0)))
+            return name + " buttons wrong at " + number->text();
     }
-    for (QWidget *window : windows())
+    if (countdown->intValue() < 0 || countdown->intValue() > 300)
+        return QStringLiteral("the countdown shows %1").arg(countdown->intValue());
+    for (QWidget *window : QApplication::topLevelWidgets())
         if (auto *drawing = qobject_cast<Mini_Omikuji *>(window))
             for (int grade : drawing->buf_uranai_result)
                 if (grade < 0 || grade > 12)
@@ -84,14 +79,13 @@ QString broken_rule()
 // One tick of every running timer, as its expiry would deliver it.
 void tick_running_timers()
 {
-    for (QWidget *window : windows())
+    for (QWidget *window : QApplication::topLevelWidgets())
         for (QTimer *timer : window->findChildren<QTimer *>())
             if (timer->isActive()) {
                 QTimerEvent tick(timer->timerId()); // read now: a tick may restart another timer
                 QCoreApplication::sendEvent(timer, &tick);
             }
 }
-
 } // namespace
 
 // A seeded storm of user events over the whole program while its clock runs
@@ -109,15 +103,16 @@ void Tst_Exerciser::random_events()
     const quint64 seed
         = qEnvironmentVariable("ZELVANE_SEED", QString::number(std::random_device()()))
               .toULongLong();
-    int events = qEnvironmentVariableIntValue("ZELVANE_EVENTS");
-    events = events > 0 ? events : 5000;
+    const int asked = qEnvironmentVariableIntValue("ZELVANE_EVENTS"),
+              events = asked > 0 ? asked : 5000;
     std::fprintf(stderr, "exerciser: ZELVANE_SEED=%llu ZELVANE_EVENTS=%d\n", seed, events);
     std::mt19937_64 random(seed);
     auto pick = [&](int n) { return n > 0 ? int(random() % quint64(n)) : 0; };
     auto pick_from = [&](const auto &list) { return list.value(pick(list.size())); };
 
     QDir::setCurrent(Program_Run::run_folder());
-    Fake_Clock clock_time(QDateTime(QDate(2026, 12, 31), QTime(22, 10), Qt::UTC));
+    qint64 now = QDateTime(QDate(2026, 12, 31), QTime(22, 10), Qt::UTC).toSecsSinceEpoch();
+    Fake_Clock clock_time(QDateTime::fromSecsSinceEpoch(now, Qt::UTC));
     Chime_Bank chimes;
     QList<int> rung;
     connect(&chimes, &Chime_Bank::chime_requested, this, [&](int sound) { rung.append(sound); });
@@ -127,26 +122,26 @@ void Tst_Exerciser::random_events()
     dup2(open("/dev/null", O_WRONLY), STDOUT_FILENO);
     auto clock = std::make_unique<Date_Time_Screen>();
     clock->show();
+    const QWidgetList all = QApplication::topLevelWidgets();
+    const auto *countdown = qobject_cast<Alarm_Timer *>(*std::find_if(
+        all.begin(), all.end(), [](QWidget *window) { return window->inherits("Alarm_Timer"); }));
     bool chime_armed = false;
     qint64 last_chimed_hour = -1;
     long chimes_rung = 0, event = 0;
     QString failure;
-    const QWidgetList all = QApplication::topLevelWidgets();
-    auto *countdown = qobject_cast<Alarm_Timer *>(*std::find_if(
-        all.begin(), all.end(), [](QWidget *w) { return w->inherits("Alarm_Timer"); }));
     for (; event < events && failure.isEmpty(); ++event) {
         int expected_chime = 0, kind = pick(8), counted_from = countdown->intValue();
         const QList<QTextEdit *> areas = shown<QTextEdit>();
         if (kind == 0) { // time runs on; the first seconds of each hour see a tick
-            const qint64 now = clock_time.now().toSecsSinceEpoch(), hour = (now / 3600 + 1) * 3600;
-            qint64 next = now + 1 + pick(40 * 60);
-            if (next >= hour) {
-                next = hour + pick(3);
+            const qint64 hour = (now / 3600 + 1) * 3600;
+            now += 1 + pick(40 * 60);
+            if (now >= hour) {
+                now = hour + pick(3);
                 expected_chime = chime_armed ? chime_of_hour[hour / 3600 % 24] : 0;
             }
-            clock_time.set(QDateTime::fromSecsSinceEpoch(next, Qt::UTC));
-            next < hour ? QTest::qWait(0)
-                        : tick_running_timers(); // the loop runs, deferred deletes too
+            clock_time.set(QDateTime::fromSecsSinceEpoch(now, Qt::UTC));
+            now < hour ? QTest::qWait(0)
+                       : tick_running_timers(); // the loop runs, deferred deletes too
         } else if (kind == 1) { // up to a minute and a half of ticks in a row
             for (int ticks = 1 + pick(90); ticks > 0; --ticks)
                 tick_running_timers();
@@ -159,10 +154,10 @@ void Tst_Exerciser::random_events()
                 surfaces.append(area->viewport());
             QWidget *target = kind == 4 ? clock.get() : pick_from(surfaces);
             const auto button = kind == 4 ? Qt::RightButton : Qt::MouseButton(1 << pick(3));
-            const QPoint at(pick(target->width()), pick(target->height()));
             static const QTest::MouseAction how[]
                 = {QTest::MousePress, QTest::MouseRelease, QTest::MouseDClick, QTest::MouseClick};
-            QTest::mouseEvent(how[pick(4)], target, button, {}, at);
+            QTest::mouseEvent(how[pick(4)], target, button, {},
+                QPoint(pick(target->width()), pick(target->height())));
         } else if (kind == 5 && !areas.isEmpty()) { // typing, selecting, cutting, pasting
             static const int keys[]
                 = {Qt::Key_Space, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left, Qt::Key_Return};
@@ -183,27 +178,25 @@ void Tst_Exerciser::random_events()
         }
         if (counted_from > 0 && countdown->intValue() == 0)
             rung.removeOne(1); // the countdown's bell at 0, no hourly chime
-        chime_armed = chime_armed || clock->text().count(QLatin1Char(':')) == 2; // "h:m:ss" shown
+        chime_armed = chime_armed || clock->text().count(':') == 2; // "h:m:ss" shown
         // One chime per hour, in its first seconds, of the hour's sound; an hour
         // begun while the chime was armed has its chime there and then.
-        const qint64 secs = clock_time.now().toSecsSinceEpoch();
         const bool chimes_right = rung.isEmpty()
             ? expected_chime == 0
-            : rung.size() == 1 && rung[0] == chime_of_hour[secs / 3600 % 24] && secs % 3600 <= 2
-                && secs / 3600 != last_chimed_hour;
+            : rung == QList<int> {chime_of_hour[now / 3600 % 24]} && now % 3600 <= 2
+                && now / 3600 != last_chimed_hour;
         if (!rung.isEmpty())
-            last_chimed_hour = secs / 3600, chimes_rung += rung.size();
+            last_chimed_hour = now / 3600, chimes_rung += rung.size();
         if (!chimes_right)
-            failure
-                = QStringLiteral("%1 chimes at ").arg(rung.size()) + clock_time.now().toString();
+            failure = QStringLiteral("%1 chimes at %2").arg(rung.size()).arg(now);
         rung.clear();
-        if (failure.isEmpty() && !(failure = broken_rule()).isEmpty())
+        if (failure.isEmpty() && !(failure = broken_rule(countdown)).isEmpty())
             failure.prepend(QStringLiteral("after event %1: ").arg(event));
     }
     std::fflush(stdout);
     dup2(saved_stdout, STDOUT_FILENO);
     std::fprintf(stderr, "exerciser: %ld events up to %s, %ld chimes\n", event,
-        qPrintable(clock_time.now().toString()), chimes_rung);
+        qPrintable(Time_Source::now().toString()), chimes_rung);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QVERIFY(chime_armed);
 }

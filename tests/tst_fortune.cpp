@@ -40,16 +40,8 @@ const char *const grades[12][5] = {
     {"Daikyou", "You need not expect", "Lover alarm", "outgo at great", "Good luck"},
 };
 
-// The labels' texts, top to bottom as the result shows them.
-QString shown(QWidget *window, const QStringList &labels)
-{
-    QStringList texts;
-    for (const QString &label : labels)
-        texts << window->findChild<QLabel *>(label)->text();
-    return texts.join('|');
-}
-
-const QStringList result_labels {
+// The result's labels, top to bottom.
+const QStringList result {
     "unsei_label", "study_label", "lover_label", "money_label", "trouble_label"};
 
 // Start, a few draws, Stop; returns the slot the printed line names.
@@ -93,7 +85,7 @@ private slots:
             QVERIFY(!config->findChild<QPushButton *>("check_button")->isEnabled());
             press(config, QStringLiteral("row_input_button_%1").arg(digit));
             QVERIFY(!list->isEnabled());
-            QCOMPARE(shown(config, {QStringLiteral("row_label_%1").arg(digit)}),
+            QCOMPARE(texts(config, {QStringLiteral("row_label_%1").arg(digit)}),
                 QString::fromLatin1(grades[chosen[digit - 1] - 1][0]));
             QCOMPARE(output.take_lines().join(' '),
                 QStringLiteral("buf_uranai_result[%1]=%2 click_count = %3")
@@ -111,7 +103,7 @@ private slots:
         QVERIFY2(slot >= 0 && slot <= 4, qPrintable(QString::number(slot)));
         const char *const *grade = grades[chosen[slot] - 1];
         QCOMPARE(placed(drawing), QRect(500, 460, 280, 200));
-        QCOMPARE(shown(drawing, result_labels),
+        QCOMPARE(texts(drawing, result),
             QStringLiteral("%1|Study:%2|lover:%3|money:%4|trouble:%5")
                 .arg(grade[0], grade[1], grade[2], grade[3], grade[4]));
         press(drawing, "close_button");
@@ -128,27 +120,25 @@ private slots:
         std::srand(7);
         drawing->show();
         QCOMPARE(draw(drawing, output, 0), digit);
-        QCOMPARE(shown(drawing, result_labels), QStringLiteral("No fortune set||||"));
+        QCOMPARE(texts(drawing, result), QStringLiteral("No fortune set||||"));
     }
 
     void table_by_grade()
     {
-        for (int row = 0; row < 12; ++row) {
-            QCOMPARE(QStringList({Mini_Omikuji::Unsei_Name(row), Mini_Omikuji::Study_Text(row),
-                                     Mini_Omikuji::Lover_Text(row), Mini_Omikuji::Money_Text(row),
-                                     Mini_Omikuji::Trouble_Text(row)})
-                         .join('|'),
-                QStringList({grades[row][0], grades[row][1], grades[row][2], grades[row][3],
-                                grades[row][4]})
-                    .join('|'));
+        const auto row_of = [](int grade) {
+            return QStringList({Mini_Omikuji::Unsei_Name(grade), Mini_Omikuji::Study_Text(grade),
+                Mini_Omikuji::Lover_Text(grade), Mini_Omikuji::Money_Text(grade),
+                Mini_Omikuji::Trouble_Text(grade)});
+        };
+        for (int grade = 0; grade < 12; ++grade) {
             QCOMPARE(
-                Config_Mini_Omikuji::Unsei_Number(QString::fromLatin1(grades[row][0])), row + 1);
+                row_of(grade), QStringList(std::begin(grades[grade]), std::end(grades[grade])));
+            QCOMPARE(Config_Mini_Omikuji::Unsei_Number(grades[grade][0]), grade + 1);
         }
         for (const char *other : {"kyou", "Kichi ", ""})
-            QCOMPARE(Config_Mini_Omikuji::Unsei_Number(QString::fromLatin1(other)), -1);
+            QCOMPARE(Config_Mini_Omikuji::Unsei_Number(other), -1);
         for (int outside : {INT_MIN, -1, 12, INT_MAX})
-            QCOMPARE(
-                Mini_Omikuji::Unsei_Name(outside) + Mini_Omikuji::Trouble_Text(outside), QString());
+            QCOMPARE(row_of(outside).join(""), QString());
     }
 };
 

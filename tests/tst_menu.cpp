@@ -1,21 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "alarm_timer.h"
+#include "chime_bank.h"
 #include "date_time_screen.h"
+#include "display_blinker.h"
 #include "fake_clock.h"
 #include "output_capture.h"
 #include "program_windows.h"
 
 #include <QtTest>
 #include <QtWidgets>
-#include <functional>
 
 namespace {
 // Runs the event loop as main does, with steps taken from inside it; 99 if
 // the program did not end by itself within five seconds.
 int exec_with(const std::function<void()> &steps)
 {
-    QTimer watchdog;
-    QObject::connect(&watchdog, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
-    watchdog.start(5000);
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); });
     QTimer::singleShot(0, qApp, steps);
     return QApplication::exec();
 }
@@ -29,47 +29,6 @@ class Tst_Menu : public QObject
 private slots:
     void initTestCase() { QDir::setCurrent(QStringLiteral(ZELVANE_RUN_DIR)); }
     void cleanup() { delete_program_windows(); }
-
-    void countdown_through_its_cycle()
-    {
-        Date_Time_Screen *screen = nullptr;
-        press(open_menu(screen), "timer_button");
-        auto *countdown = qobject_cast<QLCDNumber *>(window_of("Alarm_Timer"));
-        QCOMPARE(countdown->intValue(), 60);
-        Output_Capture output;
-        // Each click with the number it leaves on the display.
-        const auto click = [countdown](Qt::MouseButton button, int shown) {
-            QTest::mouseClick(countdown, button);
-            QCOMPARE(countdown->intValue(), shown);
-        };
-        for (int preset : {60, 180, 300, 60})
-            click(Qt::LeftButton, preset);
-        click(Qt::RightButton, 60);
-        QTRY_COMPARE_WITH_TIMEOUT(countdown->intValue(), 58, 3500);
-        click(Qt::LeftButton, 58); // locked while counting
-        click(Qt::RightButton, 58);
-        QTest::qWait(1300);
-        click(Qt::RightButton, 60);
-        click(Qt::MiddleButton, 60);
-        QCOMPARE(output.take_lines().join('|'),
-            "buf_click_flag=0|mousePressEvent,buf_time=60|buf_click_flag=1|mousePressEvent,buf_"
-            "time=60|buf_click_flag=2|mousePressEvent,buf_time=180|buf_click_flag=0|"
-            "mousePressEvent,buf_time=300|mode_flag=0|mousePressEvent,buf_time=60|change time ONE "
-            "MINUTE buf_time = 59,mode_flag = 1|change time ONE MINUTE buf_time = 58,mode_flag = "
-            "1|buf_click_flag=1|mousePressEvent,buf_time=58|mode_flag=1|mousePressEvent,buf_time="
-            "58|Select function case 2 buf_mode=0,buf_time=60,mode_flag=2|mode_flag=2|"
-            "mousePressEvent,buf_time=60");
-
-        // Closed while counting: shown again it holds 60, locked until a stop.
-        click(Qt::RightButton, 60);
-        QTRY_COMPARE_WITH_TIMEOUT(countdown->intValue(), 59, 2000);
-        countdown->close();
-        countdown->show();
-        click(Qt::LeftButton, 60);
-        click(Qt::RightButton, 60);
-        click(Qt::LeftButton, 180);
-        QCOMPARE(output.take_lines().filter("mode_flag=").join(' '), "mode_flag=0 mode_flag=1");
-    }
 
     void every_button_opens_its_window_in_place()
     {
@@ -103,10 +62,8 @@ private slots:
             QVERIFY2(window && !window_of("Right_Menu"), row.window);
             QCOMPARE(window->windowTitle(), QString::fromUtf8(row.title));
             QCOMPARE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint), row.on_top);
-            if (!row.place.isNull())
-                QCOMPARE(window->pos(), row.place);
-            if (row.size.isValid())
-                QCOMPARE(window->size(), row.size);
+            QVERIFY(row.place.isNull() || window->pos() == row.place);
+            QVERIFY(!row.size.isValid() || window->size() == row.size);
         }
         press(open_menu(screen), "close_menu_button");
         QVERIFY(!window_of("Right_Menu"));
@@ -120,6 +77,81 @@ private slots:
         QCOMPARE(lines.values().at(4), QStringLiteral("E-mail: zelvane@example.org"));
         press(version, "ok_button");
         QVERIFY(!version->isVisible());
+    }
+
+    // Presets and start, stop and reset by clicks; at 0 the bell and the
+    // blinking. The ticks run on the real timer, shortened.
+    void countdown_through_its_cycle()
+    {
+        Alarm_Timer::tick_interval_ms = 300;
+        Date_Time_Screen *screen = nullptr;
+        press(open_menu(screen), "timer_button");
+        auto *countdown = qobject_cast<QLCDNumber *>(window_of("Alarm_Timer"));
+        QCOMPARE(countdown->intValue(), 60);
+        Output_Capture output;
+        const auto click = [countdown](Qt::MouseButton button, int shown) {
+            QTest::mouseClick(countdown, button);
+            QCOMPARE(countdown->intValue(), shown);
+        };
+        for (int preset : {60, 180, 300, 60})
+            click(Qt::LeftButton, preset);
+        click(Qt::RightButton, 60);
+        QTRY_COMPARE_WITH_TIMEOUT(countdown->intValue(), 58, 1000);
+        click(Qt::LeftButton, 58); // locked while counting
+        click(Qt::RightButton, 58);
+        QTest::qWait(400);
+        click(Qt::RightButton, 60);
+        click(Qt::MiddleButton, 60);
+        QCOMPARE(output.take_lines().join('|'),
+            "buf_click_flag=0|mousePressEvent,buf_time=60|buf_click_flag=1|mousePressEvent,buf_"
+            "time=60|buf_click_flag=2|mousePressEvent,buf_time=180|buf_click_flag=0|"
+            "mousePressEvent,buf_time=300|mode_flag=0|mousePressEvent,buf_time=60|change time ONE "
+            "MINUTE buf_time = 59,mode_flag = 1|change time ONE MINUTE buf_time = 58,mode_flag = "
+            "1|buf_click_flag=1|mousePressEvent,buf_time=58|mode_flag=1|mousePressEvent,buf_time="
+            "58|Select function case 2 buf_mode=0,buf_time=60,mode_flag=2|mode_flag=2|"
+            "mousePressEvent,buf_time=60");
+
+        // Closed while counting: shown again it holds 60, locked until a stop.
+        click(Qt::RightButton, 60);
+        QTRY_COMPARE_WITH_TIMEOUT(countdown->intValue(), 59, 1000);
+        countdown->close();
+        countdown->show();
+        click(Qt::LeftButton, 60);
+        click(Qt::RightButton, 60);
+        click(Qt::LeftButton, 180);
+        QCOMPARE(output.take_lines().filter("mode_flag=").join(' '), "mode_flag=0 mode_flag=1");
+
+        // Reset, 60 s chosen and started: one bell, sound 1, on the tick that
+        // shows 0, then the display blinks.
+        Alarm_Timer::tick_interval_ms = 5;
+        Chime_Bank chimes;
+        QList<QPoint> bells; // (sound, number shown when it was asked for)
+        connect(&chimes, &Chime_Bank::chime_requested, countdown,
+            [&](int sound) { bells.append(QPoint(sound, countdown->intValue())); });
+        const QColor face = countdown->palette().color(QPalette::Window);
+        const auto inverted
+            = [&] { return countdown->palette().color(QPalette::WindowText) == face; };
+        auto *blinking = countdown->findChild<QTimer *>(QStringLiteral("blink_timer"));
+        for (auto button : {Qt::RightButton, Qt::LeftButton, Qt::LeftButton})
+            QTest::mouseClick(countdown, button);
+        QCOMPARE(countdown->intValue(), 60);
+        QVERIFY(bells.isEmpty() && !blinking->isActive() && !inverted());
+        QTest::mouseClick(countdown, Qt::RightButton);
+        QTRY_COMPARE(bells, QList<QPoint>({QPoint(1, 0)}));
+        QCOMPARE(output.take_lines().filter(QStringLiteral("change time")).last(),
+            QStringLiteral("change time ONE MINUTE buf_time = 0,mode_flag = 1"));
+        QTRY_VERIFY(!inverted());
+        QTRY_VERIFY(inverted());
+        // A click ends the blinking and does what it always does: this one stops.
+        QTest::mouseClick(countdown, Qt::RightButton);
+        QVERIFY(!blinking->isActive() && !inverted());
+        // Left alone, the blinking ends by itself; the count stays expired at 0.
+        Display_Blinker::limit_ms = 400;
+        QTest::mouseClick(countdown, Qt::RightButton);
+        QTest::mouseClick(countdown, Qt::RightButton);
+        QTRY_COMPARE(bells, QList<QPoint>({QPoint(1, 0), QPoint(1, 0)}));
+        QTRY_VERIFY(!blinking->isActive());
+        QVERIFY(!inverted() && countdown->intValue() == 0);
     }
 
     void quit_ends_the_program_whatever_is_open()

@@ -2,7 +2,8 @@
 #ifndef FAKE_CLOCK_H
 #define FAKE_CLOCK_H
 
-#include <QDateTime>
+#include "time_source.h"
+
 #include <QElapsedTimer>
 
 // Stands the program's clock at a chosen moment while the object lives; the
@@ -11,25 +12,21 @@
 class Fake_Clock
 {
 public:
-    explicit Fake_Clock(const QDateTime &start);
-    ~Fake_Clock();
-
+    explicit Fake_Clock(const QDateTime &start) : current(start)
+    {
+        Time_Source::set_reader(
+            [this] { return running ? current.addMSecs(since.elapsed()) : current; });
+    }
+    ~Fake_Clock() { Time_Source::set_reader({}); }
     Fake_Clock(const Fake_Clock &) = delete;
     Fake_Clock &operator=(const Fake_Clock &) = delete;
 
-    void set(const QDateTime &moment)
+    void set(const QDateTime &moment, bool run_on = false)
     {
         current = moment;
-        running = false;
-    }
-    void run_from(const QDateTime &moment)
-    {
-        current = moment;
+        running = run_on;
         since.start();
-        running = true;
     }
-    void advance_ms(qint64 ms) { current = current.addMSecs(ms); }
-    QDateTime now() const { return running ? current.addMSecs(since.elapsed()) : current; }
 
 private:
     QDateTime current;

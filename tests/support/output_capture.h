@@ -2,25 +2,52 @@
 #ifndef OUTPUT_CAPTURE_H
 #define OUTPUT_CAPTURE_H
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <cstdio>
+#include <unistd.h>
 
-// Sends standard output (or error) of this process into a file while the
-// object lives, so a test reads the trace lines exactly as they are printed.
+// Sends standard output of this process into a file while the object lives, so
+// a test reads the program's trace lines exactly as they are printed.
 class Output_Capture
 {
 public:
-    explicit Output_Capture(FILE *stream = stdout);
-    ~Output_Capture();
+    Output_Capture() : saved_fd(dup(STDOUT_FILENO)), file(std::tmpfile()), file_fd(fileno(file))
+    {
+        std::fflush(stdout);
+        dup2(file_fd, STDOUT_FILENO);
+    }
+    ~Output_Capture()
+    {
+        take_lines();
+        dup2(saved_fd, STDOUT_FILENO);
+        // Pass everything on, so nothing printed meanwhile is lost from the log.
+        (void)!write(STDOUT_FILENO, printed.constData(), size_t(printed.size()));
+        close(saved_fd);
+        std::fclose(file);
+    }
 
-    QString text(); // everything printed since the start or the last take_lines()
-    QStringList take_lines();
+    // The lines printed since the start or the last call; the test library's
+    // own messages, which share standard output, left out.
+    QStringList take_lines()
+    {
+        std::fflush(stdout);
+        const qsizetype taken = printed.size();
+        char buffer[4096];
+        for (ssize_t n; (n = pread(file_fd, buffer, sizeof buffer, printed.size())) > 0;)
+            printed.append(buffer, n);
+        QStringList lines = QString::fromUtf8(printed.mid(taken)).split('\n');
+        lines.removeLast();
+        static const QRegularExpression test_message("^Q(WARN|DEBUG|INFO|SYSTEM) ");
+        lines.removeIf([](const QString &line) { return line.contains(test_message); });
+        return lines;
+    }
 
 private:
-    FILE *stream;
     int saved_fd;
+    FILE *file;
     int file_fd;
-    long read_offset = 0;
+    QByteArray printed;
 };
 
 #endif // OUTPUT_CAPTURE_H

@@ -4,8 +4,10 @@
 #include "date_time_screen.h"
 
 #include <QApplication>
+#include <QLayout>
 #include <QPushButton>
 #include <QTest>
+#include <QTextEdit>
 
 QWidget *window_of(const char *class_name)
 {
@@ -40,6 +42,25 @@ void press(QWidget *window, const QString &button)
     auto *target = window ? window->findChild<QPushButton *>(button) : nullptr;
     QVERIFY2(target, qPrintable(button));
     QTest::mouseClick(target, Qt::LeftButton);
+}
+
+QPoint centre_in_window(QWidget &&window, const char *child)
+{
+    window.show();
+    window.layout()->activate();
+    auto *found = window.findChild<QWidget *>(child);
+    return found->mapTo(&window, found->rect().center());
+}
+
+QString texts(const QWidget *window, const QStringList &names)
+{
+    QStringList found;
+    for (const QString &name : names)
+        if (QObject *child = window->findChild<QObject *>(name)) {
+            auto *area = qobject_cast<QTextEdit *>(child);
+            found << (area ? area->toPlainText() : child->property("text").toString());
+        }
+    return found.join('|');
 }
 
 void delete_program_windows()

@@ -2,9 +2,10 @@
 #ifndef PROGRAM_WINDOWS_H
 #define PROGRAM_WINDOWS_H
 
+#include <QRect>
+#include <QStringList>
+
 class Date_Time_Screen;
-class QRect;
-class QString;
 class QWidget;
 
 // The visible window of a class of the program, or null if there is none or,
@@ -21,6 +22,14 @@ QWidget *open_menu(Date_Time_Screen *&screen);
 
 // A left click on a window's button, found by its object name.
 void press(QWidget *window, const QString &button);
+
+// Where a named child's centre lies in its window, laid out here offscreen as
+// the real program lays it out.
+QPoint centre_in_window(QWidget &&window, const char *child);
+
+// The texts of a window's named labels, buttons and text areas, joined by
+// '|'; names the window does not have are left out.
+QString texts(const QWidget *window, const QStringList &names);
 
 // Takes down the clocks a test made, and with them every window of theirs.
 void delete_program_windows();

@@ -20,8 +20,9 @@ bool X_Display::start()
     for (QDeadlineTimer deadline(10000); !number.contains('\n') && !deadline.hasExpired();)
         number += server.waitForReadyRead(200) ? server.readAllStandardOutput() : QByteArray();
     display_name = ':' + QString::fromLatin1(number.trimmed());
-    failure = number.contains('\n') ? QString() : "Xvfb did not start: " + server.errorString();
-    return failure.isEmpty();
+    if (!number.contains('\n'))
+        qWarning("Xvfb did not start: %s", qPrintable(server.errorString()));
+    return number.contains('\n');
 }
 
 QProcessEnvironment X_Display::environment() const
@@ -42,32 +43,22 @@ QString X_Display::run(const QString &program, const QStringList &arguments) con
     return QString::fromUtf8(tool.readAllStandardOutput());
 }
 
-QList<X_Display::Window> X_Display::windows() const
+std::optional<X_Display::Window> X_Display::wait_for_window(
+    const QString &title, int timeout_ms) const
 {
     // e.g.  0x400007 "Zelvane(Clock+)": ("zelvane" "zelvane")  220x40+790+640  +790+640
     static const QRegularExpression line(
         R"re(^\s*(0x[0-9a-f]+) "(.*)": \(.*\)\s+(\d+)x(\d+)\S*\s+\+?(-?\d+)\+?(-?\d+)\s*$)re",
         QRegularExpression::MultilineOption);
-    QList<Window> found;
-    for (const auto &m : line.globalMatch(run("xwininfo", {"-root", "-tree"}))) {
-        if (run("xwininfo", {"-id", m.captured(1)}).contains("IsViewable"))
-            found.append({m.captured(1), m.captured(2),
-                QRect(m.captured(5).toInt(), m.captured(6).toInt(), m.captured(3).toInt(),
-                    m.captured(4).toInt())});
+    for (QDeadlineTimer deadline(timeout_ms); !deadline.hasExpired(); QThread::msleep(150)) {
+        for (const auto &m : line.globalMatch(run("xwininfo", {"-root", "-tree"})))
+            if (m.captured(2) == title
+                && run("xwininfo", {"-id", m.captured(1)}).contains("IsViewable"))
+                return Window {title,
+                    QRect(m.captured(5).toInt(), m.captured(6).toInt(), m.captured(3).toInt(),
+                        m.captured(4).toInt())};
     }
-    return found;
-}
-
-std::optional<X_Display::Window> X_Display::wait_for_window(
-    const QString &title, int timeout_ms) const
-{
-    for (QDeadlineTimer deadline(timeout_ms);; QThread::msleep(150)) {
-        for (const Window &window : windows())
-            if (window.title == title)
-                return window;
-        if (deadline.hasExpired())
-            return std::nullopt;
-    }
+    return std::nullopt;
 }
 
 void X_Display::click(const QPoint &at, int button) const
@@ -76,4 +67,9 @@ void X_Display::click(const QPoint &at, int button) const
     run("xdotool",
         {"mousemove", QString::number(at.x()), QString::number(at.y()), "sleep", "0.2", "click",
             QString::number(button)});
+}
+
+void X_Display::key(const QString &keys) const
+{
+    run("xdotool", {"key", keys});
 }
