@@ -22,7 +22,7 @@ packages=(
     fonts-noto-cjk
     # for the tests: a private X server, audio on a null sink, data validators
     xvfb xauth x11-utils xdotool openbox imagemagick
-    pulseaudio pulseaudio-utils sox faketime
+    pulseaudio pulseaudio-utils faketime
     # for the benchmark script: the classic X clock to compare with, callgrind
     x11-apps valgrind
     desktop-file-utils appstream

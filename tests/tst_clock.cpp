@@ -1,11 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "chime_bank.h"
-#include "date_time_screen.h"
-#include "fake_clock.h"
-#include "output_capture.h"
-#include "program_windows.h"
+#include "gadget_test.h"
 
-#include <QtTest>
 #include <ctime>
 
 namespace {

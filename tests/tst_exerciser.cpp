@@ -1,15 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "alarm_timer.h"
-#include "chime_bank.h"
-#include "date_time_screen.h"
-#include "fake_clock.h"
+#include "gadget_test.h"
 #include "maxim_word.h"
 #include "maxim_word_ja.h"
 #include "mini_omikuji.h"
-#include "program_run.h"
 
-#include <QtTest>
-#include <QtWidgets>
 #include <fcntl.h>
 #include <random>
 #include <unistd.h>
@@ -19,18 +14,24 @@ namespace {
 constexpr int chime_of_hour[24]
     = {12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
 
-// The shown and enabled widgets of a kind in the shown windows, in an order
-// fixed from run to run (the toolkit keeps windows hashed by address); with
+// The windows in an order fixed from run to run: the toolkit keeps them
+// hashed by address.
+QWidgetList windows()
+{
+    QWidgetList all = QApplication::topLevelWidgets();
+    std::stable_sort(all.begin(), all.end(), [](QWidget *a, QWidget *b) {
+        return qstrcmp(a->metaObject()->className(), b->metaObject()->className()) < 0;
+    });
+    return all;
+}
+
+// The shown and enabled widgets of a kind in the shown windows; with
 // windows_only, the windows alone. Quit would end the storm, and the
 // calendar's month button opens a menu that waits for a choice.
 template<class Child> QList<Child *> shown(bool windows_only = false)
 {
-    QWidgetList windows = QApplication::topLevelWidgets();
-    std::stable_sort(windows.begin(), windows.end(), [](QWidget *a, QWidget *b) {
-        return qstrcmp(a->metaObject()->className(), b->metaObject()->className()) < 0;
-    });
     QList<Child *> found;
-    for (QWidget *window : windows) {
+    for (QWidget *window : windows()) {
         QObjectList all = windows_only ? QObjectList() : window->findChildren<QObject *>();
         for (QObject *object : all << window)
             if (auto *child = qobject_cast<Child *>(object); child && window->isVisible()
@@ -79,7 +80,7 @@ QString broken_rule(const Alarm_Timer *countdown)
 // One tick of every running timer, as its expiry would deliver it.
 void tick_running_timers()
 {
-    for (QWidget *window : QApplication::topLevelWidgets())
+    for (QWidget *window : windows())
         for (QTimer *timer : window->findChildren<QTimer *>())
             if (timer->isActive()) {
                 QTimerEvent tick(timer->timerId()); // read now: a tick may restart another timer
@@ -110,7 +111,7 @@ void Tst_Exerciser::random_events()
     auto pick = [&](int n) { return n > 0 ? int(random() % quint64(n)) : 0; };
     auto pick_from = [&](const auto &list) { return list.value(pick(list.size())); };
 
-    QDir::setCurrent(Program_Run::run_folder());
+    QDir::setCurrent(ZELVANE_RUN_DIR);
     qint64 now = QDateTime(QDate(2026, 12, 31), QTime(22, 10), Qt::UTC).toSecsSinceEpoch();
     Fake_Clock clock_time(QDateTime::fromSecsSinceEpoch(now, Qt::UTC));
     Chime_Bank chimes;

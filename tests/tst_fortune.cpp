@@ -1,13 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config_mini_omikuji.h"
-#include "date_time_screen.h"
-#include "fake_clock.h"
+#include "gadget_test.h"
 #include "mini_omikuji.h"
-#include "output_capture.h"
-#include "program_windows.h"
 
-#include <QtTest>
-#include <QtWidgets>
 #include <climits>
 #include <cstdlib>
 

@@ -1,13 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config_mini_omikuji.h"
-#include "date_time_screen.h"
-#include "fake_clock.h"
+#include "gadget_test.h"
 #include "japanese_catalogue.h"
 #include "mini_omikuji.h"
-#include "program_windows.h"
-
-#include <QtTest>
-#include <QtWidgets>
 
 // Every window in the system's language, English or Japanese (CTest runs this
 // once with each, in the program's run folder, the catalogues installed as

@@ -1,13 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "date_time_screen.h"
-#include "fake_clock.h"
+#include "gadget_test.h"
 #include "maxim_entry.h"
 #include "maxim_word.h"
-#include "output_capture.h"
-#include "program_windows.h"
 
-#include <QtTest>
-#include <QtWidgets>
 #include <cstdlib>
 
 namespace {

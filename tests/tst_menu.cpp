@@ -1,14 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "alarm_timer.h"
-#include "chime_bank.h"
-#include "date_time_screen.h"
 #include "display_blinker.h"
-#include "fake_clock.h"
-#include "output_capture.h"
-#include "program_windows.h"
-
-#include <QtTest>
-#include <QtWidgets>
+#include "gadget_test.h"
 
 namespace {
 // Runs the event loop as main does, with steps taken from inside it; 99 if

@@ -4,7 +4,6 @@
 #include "date_time_screen.h"
 
 #include <QApplication>
-#include <QLayout>
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
@@ -42,14 +41,6 @@ void press(QWidget *window, const QString &button)
     auto *target = window ? window->findChild<QPushButton *>(button) : nullptr;
     QVERIFY2(target, qPrintable(button));
     QTest::mouseClick(target, Qt::LeftButton);
-}
-
-QPoint centre_in_window(QWidget &&window, const char *child)
-{
-    window.show();
-    window.layout()->activate();
-    auto *found = window.findChild<QWidget *>(child);
-    return found->mapTo(&window, found->rect().center());
 }
 
 QString texts(const QWidget *window, const QStringList &names)

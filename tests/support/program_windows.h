@@ -23,10 +23,6 @@ QWidget *open_menu(Date_Time_Screen *&screen);
 // A left click on a window's button, found by its object name.
 void press(QWidget *window, const QString &button);
 
-// Where a named child's centre lies in its window, laid out here offscreen as
-// the real program lays it out.
-QPoint centre_in_window(QWidget &&window, const char *child);
-
 // The texts of a window's named labels, buttons and text areas, joined by
 // '|'; names the window does not have are left out.
 QString texts(const QWidget *window, const QStringList &names);
