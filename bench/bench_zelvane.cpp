@@ -2,12 +2,7 @@
 // How much the gadget costs while it sits on the desktop all day: the refresh
 // it runs every second, the chime check, and building the whole window tree
 // at start-up. Run: QT_QPA_PLATFORM=offscreen build/bench/bench_zelvane
-#include "chime_bank.h"
-#include "date_time_screen.h"
-#include "fake_clock.h"
-#include "output_capture.h"
-
-#include <QtTest>
+#include "gadget_test.h"
 
 class Bench_Zelvane : public QObject
 {
