@@ -6,6 +6,7 @@
 
 #include <QtTest>
 #include <QtWidgets>
+#include <cmath>
 #include <csignal>
 
 namespace {
@@ -106,6 +107,7 @@ private slots:
     void broken_chimes_and_help_pages();
     void installed_program_runs_from_an_empty_folder();
     void platform_choice();
+    void chime_n_strikes_n_times();
 
 private:
     QString run(const QString &tool, const QStringList &arguments);
@@ -365,6 +367,46 @@ void Tst_Program::platform_choice()
             {"WAYLAND_DISPLAY=w0", "DISPLAY=:0", "QT_QPA_PLATFORM=w"}, {"DISPLAY=:0"}})
         chosen << choose_platform(with(QProcessEnvironment(), settings));
     QCOMPARE(chosen.join('|'), "xcb;wayland|||");
+}
+
+// The chimes the build synthesises into the run folder.
+void Tst_Program::chime_n_strikes_n_times()
+{
+    for (int n = 1; n <= 12; ++n) {
+        QFile file(QStringLiteral(ZELVANE_RUN_DIR "/wave/jiho%1.wav").arg(n));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.size() > 50 * 1024 && bytes.size() < 1024 * 1024);
+        // "RIFF", its size, "WAVEfmt ", 16 bytes of format: PCM, one channel,
+        // 22050 frames and 44100 bytes a second, 2 bytes a frame, 16 bits;
+        // "data" and its size.
+        const auto u32 = [](qsizetype value) {
+            const quint32 little = qToLittleEndian(quint32(value));
+            return QByteArray(reinterpret_cast<const char *>(&little), 4).toHex();
+        };
+        QCOMPARE(bytes.left(44).toHex(),
+            "52494646" + u32(bytes.size() - 8)
+                + "57415645666d742010000000010001002256000044ac00000200100064617461"
+                + u32(bytes.size() - 44));
+        const auto *samples = reinterpret_cast<const qint16 *>(bytes.constData() + 44);
+        const qsizetype count = (bytes.size() - 44) / 2;
+        // No sample wrapped round; strokes are 20 ms windows whose loudness
+        // jumps well above the one before.
+        int jump = 0, strokes = 0;
+        double previous = 0.0;
+        for (qsizetype k = 1; k < count; ++k)
+            jump = qMax(jump, qAbs(samples[k] - samples[k - 1]));
+        for (qsizetype start = 0; start + 441 <= count; start += 441) {
+            double energy = 0.0;
+            for (qsizetype k = start; k < start + 441; ++k)
+                energy += double(samples[k]) * samples[k];
+            const double rms = std::sqrt(energy / 441);
+            strokes += rms > 1000.0 && rms > 1.4 * previous;
+            previous = rms;
+        }
+        QVERIFY2(jump < 12000, qPrintable(QStringLiteral("jiho%1 jumps by %2").arg(n).arg(jump)));
+        QCOMPARE(strokes, n);
+    }
 }
 
 QTEST_MAIN(Tst_Program)
