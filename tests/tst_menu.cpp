@@ -1,7 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "alarm_timer.h"
+#include "config_mini_omikuji.h"
 #include "display_blinker.h"
 #include "gadget_test.h"
+#include "maxim_entry.h"
+#include "maxim_word.h"
+#include "mini_omikuji.h"
+
+#include <climits>
+#include <cstdlib>
 
 namespace {
 // Runs the event loop as main does, with steps taken from inside it; 99 if
@@ -12,9 +19,76 @@ int exec_with(const std::function<void()> &steps)
     QTimer::singleShot(0, qApp, steps);
     return QApplication::exec();
 }
+
+// The fortune table: for each grade its name and its study, love, money and
+// trouble sayings.
+const char *const grades[12][5] = {
+    {"Daikichi", "Beleave my self", "Take your pick", "Lose something get anything",
+        "Thinking will work out all right"},
+    {"Chu kichi", "feeling achivement", "many chances", "Only get out",
+        "Natural solve the probrem"},
+    {"shoukichi", "effort the everyday", "you close attention", "extra income feel",
+        "Wait the help"},
+    {"Kichi", "effort the everyday", "Brush the my hurt is Kich", "escape the suquare",
+        "Discretion is the better part of valor"},
+    {"Hankichi", "Your efforts will pay off", "your effort dipendents having is kichi",
+        "A standstill", "You have to humility"},
+    {"Suekichi", "Your efforts will pay off", "you close attention", "inconstancy",
+        "when calm down is kichi"},
+    {"Sue-shoukichi", "Matters took a turn for the worth", "It has beleave is kichi",
+        "you will bless the penny", "pull step"},
+    {"Kyou", "you have pure luck", "Matters took a turn for the worth", "small income,big outgo",
+        "when calm down is kichi"},
+    {"Shoukyou", "injustice has taboo", "you close attention", "you will bless the penny",
+        "Only get out"},
+    {"Hankyou", "survive for your self", "it unexpected the encounter", "Only get out",
+        "Natural solve the probrem"},
+    {"Suekyou", "injustice has taboo", "you can't be too ambitious", "unexpect outgo is carefully",
+        "unruly"},
+    {"Daikyou", "You need not expect", "Lover alarm", "outgo at great", "Good luck"},
+};
+
+// The result's labels, top to bottom.
+const QStringList result {
+    "unsei_label", "study_label", "lover_label", "money_label", "trouble_label"};
+
+// Start, a few draws, Stop; returns the slot the printed line names.
+int draw(QWidget *drawing, Output_Capture &output, int running_ms = 250)
+{
+    press(drawing, "start_stop_button");
+    QTest::qWait(running_ms);
+    press(drawing, "start_stop_button");
+    const QStringList lines = output.take_lines().filter(QStringLiteral("buf_r-1="));
+    return lines.size() == 1 ? lines[0].mid(8).toInt() + 1 : -1;
+}
+
+// The number, heading and text a maxim window shows.
+QString shown(QWidget *window)
+{
+    return texts(window, {"no_label", "heading_label", "heading_edit", "text_edit"});
+}
+
+bool enabled(QWidget *window, const char *button)
+{
+    return window->findChild<QPushButton *>(button)->isEnabled();
+}
+
+// Opens the maxim window chosen in the selection menu, reached from the clock.
+QWidget *choose(Date_Time_Screen *&screen, const char *kind, const char *method, const char *window)
+{
+    press(open_menu(screen), "maxim_button");
+    QWidget *selection = window_of("Main_Maxim_Screen");
+    // On the indicator: a radio reacts to clicks on its mark and its text only.
+    for (const char *radio : {kind, method})
+        QTest::mouseClick(selection->findChild<QRadioButton *>(radio), Qt::LeftButton, {}, {8, 8});
+    press(selection, "select_button");
+    return selection->isVisible() ? nullptr : window_of(window);
+}
 } // namespace
 
-// The feature menu and the windows it opens, through real clicks.
+// The feature menu and the windows it opens, through real clicks: the
+// countdown, the calendar, the help, the version screen, the fortune drawing
+// and the maxims.
 class Tst_Menu : public QObject
 {
     Q_OBJECT
@@ -199,6 +273,186 @@ private slots:
         help->close();
         press(open_menu(screen), "help_button");
         QCOMPARE(help->source().fileName(), QStringLiteral("index.html"));
+    }
+
+    void fortune_drawn_from_the_clock()
+    {
+        Output_Capture output;
+        Date_Time_Screen *screen = nullptr;
+        press(open_menu(screen), "omikuji_button");
+        QWidget *config = window_of("Config_Mini_Omikuji");
+        QCOMPARE(output.take_lines().filter("buf_uranai_result").join(' '),
+            "buf_uranai_result[0]=0 buf_uranai_result[1]=0 buf_uranai_result[2]=0 "
+            "buf_uranai_result[3]=0 buf_uranai_result[4]=0");
+
+        // Rows labelled 5 down to 1 fill slots 4 down to 0; the top row's
+        // list is left as it opens, on the best grade.
+        const int chosen[5] = {3, 2, 8, 12, 1}; // grade per slot
+        auto *top_list = config->findChild<QComboBox *>("row_combo_5");
+        for (int row = 0; row < 12; ++row)
+            QCOMPARE(top_list->itemText(row), QString::fromLatin1(grades[row][0]));
+        for (int digit = 5; digit >= 1; --digit) {
+            auto *list = config->findChild<QComboBox *>(QStringLiteral("row_combo_%1").arg(digit));
+            for (int step = 1; step < chosen[digit - 1]; ++step)
+                QTest::keyClick(list, Qt::Key_Down);
+            QVERIFY(!config->findChild<QPushButton *>("check_button")->isEnabled());
+            press(config, QStringLiteral("row_input_button_%1").arg(digit));
+            QVERIFY(!list->isEnabled());
+            QCOMPARE(texts(config, {QStringLiteral("row_label_%1").arg(digit)}),
+                QString::fromLatin1(grades[chosen[digit - 1] - 1][0]));
+            QCOMPARE(output.take_lines().join(' '),
+                QStringLiteral("buf_uranai_result[%1]=%2 click_count = %3")
+                    .arg(digit - 1)
+                    .arg(chosen[digit - 1])
+                    .arg(6 - digit));
+        }
+        press(config, "check_button");
+        press(config, "next_button");
+        QWidget *drawing = window_of("Mini_Omikuji");
+        QVERIFY(drawing && !config->isVisible());
+        QCOMPARE(placed(drawing), QRect(500, 520, 100, 120));
+
+        const int slot = draw(drawing, output);
+        QVERIFY2(slot >= 0 && slot <= 4, qPrintable(QString::number(slot)));
+        const char *const *grade = grades[chosen[slot] - 1];
+        QCOMPARE(placed(drawing), QRect(500, 460, 280, 200));
+        QCOMPARE(texts(drawing, result),
+            QStringLiteral("%1|Study:%2|lover:%3|money:%4|trouble:%5")
+                .arg(grade[0], grade[1], grade[2], grade[3], grade[4]));
+        press(drawing, "close_button");
+        QVERIFY(!drawing->isVisible());
+        QCOMPARE(placed(drawing), QRect(500, 520, 120, 130));
+
+        // A slot that holds no grade has no fortune to show.
+        for (int &grade_in_slot : static_cast<Mini_Omikuji *>(drawing)->buf_uranai_result)
+            grade_in_slot = 13;
+        // Stopped before the first tick, the drawing takes the digit drawn at
+        // the start: the first of the generator's sequence, 0 to 4.
+        std::srand(7);
+        const int digit = std::rand() % 5;
+        std::srand(7);
+        drawing->show();
+        QCOMPARE(draw(drawing, output, 0), digit);
+        QCOMPARE(texts(drawing, result), QStringLiteral("No fortune set||||"));
+    }
+
+    void table_by_grade()
+    {
+        const auto row_of = [](int grade) {
+            return QStringList({Mini_Omikuji::Unsei_Name(grade), Mini_Omikuji::Study_Text(grade),
+                Mini_Omikuji::Lover_Text(grade), Mini_Omikuji::Money_Text(grade),
+                Mini_Omikuji::Trouble_Text(grade)});
+        };
+        for (int grade = 0; grade < 12; ++grade) {
+            QCOMPARE(
+                row_of(grade), QStringList(std::begin(grades[grade]), std::end(grades[grade])));
+            QCOMPARE(Config_Mini_Omikuji::Unsei_Number(grades[grade][0]), grade + 1);
+        }
+        for (const char *other : {"kyou", "Kichi ", ""})
+            QCOMPARE(Config_Mini_Omikuji::Unsei_Number(other), -1);
+        for (int outside : {INT_MIN, -1, 12, INT_MAX})
+            QCOMPARE(row_of(outside).join(""), QString());
+    }
+
+    void chinese_maxims_read_forward_and_back()
+    {
+        Date_Time_Screen *screen = nullptr;
+        QWidget *browser = choose(screen, "chinese_radio", "numeric_radio", "Maxim_Word");
+        QCOMPARE(placed(browser), QRect(480, 360, 760, 280));
+        QCOMPARE(browser->windowTitle(), QStringLiteral("Todays maxim"));
+        Output_Capture output;
+        QStringList read {shown(browser)};
+        quint64 previous = 0; // where the entry shown lies in memory, as printed
+        for (int n = 1; enabled(browser, "next_button"); ++n) {
+            QCOMPARE(enabled(browser, "back_button"), n > 1);
+            press(browser, "next_button");
+            read << shown(browser);
+            const QStringList lines = output.take_lines();
+            const quint64 address = lines.value(0).section('=', 3).toULongLong();
+            QCOMPARE(lines.join('|'),
+                QStringLiteral("1.i=%1,i=%1,maxim+i=%2|2.i=%1,i=%1,maxim+i=%2|i=%1")
+                    .arg(n)
+                    .arg(address));
+            QVERIFY(n == 1 || address - previous == sizeof(Maxim_Entry));
+            previous = address;
+        }
+        QCOMPARE(read.size(), 64);
+        for (const char *entry : {"No=0|Hijyouhatokunomotonari|Kenjyou koso Toku no kihon de aru",
+                 "No=20|Fuuki ni site kokyou ni kaerazaru ha syuu wo kite yoruikugagotosi|31seikou "
+                 "nisite",
+                 "No=27|Syakuroku no yo rutokoro hasonnbou no ki nari|43.syakuroku ha syakui to "
+                 "houroku",
+                 "No=61|syunnsyuu ni gisenn nasi|95 syuusyuujidaini seigino tatakaihanakatta",
+                 "No=63|taiki ha bannseisu|97.kane ya kanae noyouna"})
+            QCOMPARE(read[QString(entry).section('|', 0, 0).mid(3).toInt()], entry);
+        // Headings and texts keep their line breaks.
+        QCOMPARE(read[3].section('|', 1, 1).count('\n'), 1);
+        QVERIFY(read[17].section('|', 1, 1).startsWith("Syou ni  kyu"));
+        QVERIFY(read[2].section('|', 2).count("\n\n") == 2 && read[2].contains("\n\n sinjituno"));
+
+        for (int n = 62; n >= 0; --n) {
+            press(browser, "back_button");
+            QCOMPARE(shown(browser), read[n]);
+            QVERIFY(enabled(browser, "back_button") == (n > 0) && enabled(browser, "next_button"));
+            QCOMPARE(output.take_lines().size(), 2);
+        }
+        press(browser, "next_button");
+        press(browser, "close_button");
+        QVERIFY(!browser->isVisible());
+        QCOMPARE(choose(screen, "chinese_radio", "numeric_radio", "Maxim_Word"), browser);
+        QCOMPARE(shown(browser), read[0]);
+        QVERIFY(!enabled(browser, "back_button") && enabled(browser, "next_button"));
+        QVERIFY(!choose(screen, "close_radio", "random_radio", "Maxim_Word_Rand"));
+        QVERIFY(!window_of("Main_Maxim_Screen"));
+    }
+
+    void japanese_maxims_keep_their_place()
+    {
+        Date_Time_Screen *screen = nullptr;
+        QWidget *browser = choose(screen, "japanese_radio", "numeric_radio", "Maxim_Word_Ja");
+        QCOMPARE(placed(browser), QRect(630, 220, 500, 380));
+        QCOMPARE(shown(browser), "No=0|1.Omoitukuhito|Hitto gaderuto");
+        Output_Capture output;
+        for (int n = 1; n < 40; ++n)
+            press(browser, "next_button");
+        QCOMPARE(shown(browser), "No=39|40Hito ga jibunn kara|Seikousiteru hito ha");
+        QVERIFY(!enabled(browser, "next_button"));
+        output.take_lines();
+        press(browser, "back_button");
+        QCOMPARE(output.take_lines().mid(2), QStringList({"i2=38"}));
+        QCOMPARE(shown(browser).section('|', 1, 1), "39Sippai sitemo");
+        press(browser, "close_button");
+        QCOMPARE(choose(screen, "japanese_radio", "numeric_radio", "Maxim_Word_Ja"), browser);
+        QVERIFY(shown(browser).startsWith("No=38|"));
+    }
+
+    // The Japanese window seeds from the time and draws first, the Chinese
+    // window draws next from the same sequence; Close seeds again.
+    void random_maxims_drawn_from_the_time()
+    {
+        const QDateTime moment(QDate(2009, 3, 5), QTime(9, 5, 8));
+        Fake_Clock clock(moment);
+        std::srand(unsigned(moment.toSecsSinceEpoch()));
+        const int japanese = std::rand() % 40, chinese = std::rand() % 64;
+        std::srand(unsigned(moment.toSecsSinceEpoch()));
+        const int after_close = std::rand() % 64;
+
+        Date_Time_Screen *screen = nullptr;
+        QWidget *window = choose(screen, "chinese_radio", "random_radio", "Maxim_Word_Rand");
+        QCOMPARE(placed(window), QRect(480, 360, 760, 280));
+        Maxim_Word catalogue;
+        for (int number : {chinese, after_close}) {
+            QCOMPARE(shown(window),
+                QStringLiteral("No=%1|%2|%3")
+                    .arg(number)
+                    .arg(catalogue.Get_Maxim_Text(number, 0), catalogue.Get_Maxim_Text(number, 1)));
+            press(window, "close_button");
+            QVERIFY(!window->isVisible());
+            QCOMPARE(choose(screen, "chinese_radio", "random_radio", "Maxim_Word_Rand"), window);
+        }
+        window = choose(screen, "japanese_radio", "random_radio", "Maxim_Word_Rand_Ja");
+        QCOMPARE(window->size(), QSize(500, 380));
+        QVERIFY(shown(window).startsWith(QStringLiteral("No=%1|").arg(japanese)));
     }
 };
 
