@@ -40,16 +40,11 @@ const QStringList at_noon {"LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfak
     "FAKETIME=@2026-12-06 11:59:55", "FAKETIME_DONT_FAKE_MONOTONIC=1"};
 
 // The real zelvane program, by default started from its run folder, with what
-// it prints (trace lines and warnings alike) collected as it prints it.
+// it prints (trace lines and warnings alike) kept as it prints it; going, it
+// takes the program down.
 class Program_Run : public QProcess
 {
 public:
-    ~Program_Run() override
-    {
-        kill();
-        waitForFinished(3000);
-    }
-
     bool start_in(const QProcessEnvironment &environment, const QString &folder = run_folder,
         const QString &program = run_folder + "/zelvane")
     {
@@ -64,8 +59,7 @@ public:
     {
         // QProcess takes in what waits in the pipe only when asked.
         while (state() == QProcess::Running && waitForReadyRead(0)) { }
-        printed += readAll();
-        return QString::fromUtf8(printed);
+        return QString::fromUtf8(peek(bytesAvailable()));
     }
 
     // Waits until the program has printed this text; false if it ends first.
@@ -84,9 +78,6 @@ public:
         output();
         return ended && exitStatus() == QProcess::NormalExit ? exitCode() : -1;
     }
-
-private:
-    QByteArray printed;
 };
 } // namespace
 

@@ -27,8 +27,6 @@ public:
             [this] { return running ? current.addMSecs(since.elapsed()) : current; });
     }
     ~Fake_Clock() { Time_Source::set_reader({}); }
-    Fake_Clock(const Fake_Clock &) = delete;
-    Fake_Clock &operator=(const Fake_Clock &) = delete;
 
     void set(const QDateTime &moment, bool run_on = false)
     {
