@@ -20,33 +20,28 @@ int exec_with(const std::function<void()> &steps)
     return QApplication::exec();
 }
 
-// The fortune table: for each grade its name and its study, love, money and
-// trouble sayings.
-const char *const grades[12][5] = {
-    {"Daikichi", "Beleave my self", "Take your pick", "Lose something get anything",
-        "Thinking will work out all right"},
-    {"Chu kichi", "feeling achivement", "many chances", "Only get out",
-        "Natural solve the probrem"},
-    {"shoukichi", "effort the everyday", "you close attention", "extra income feel",
-        "Wait the help"},
-    {"Kichi", "effort the everyday", "Brush the my hurt is Kich", "escape the suquare",
-        "Discretion is the better part of valor"},
-    {"Hankichi", "Your efforts will pay off", "your effort dipendents having is kichi",
-        "A standstill", "You have to humility"},
-    {"Suekichi", "Your efforts will pay off", "you close attention", "inconstancy",
-        "when calm down is kichi"},
-    {"Sue-shoukichi", "Matters took a turn for the worth", "It has beleave is kichi",
-        "you will bless the penny", "pull step"},
-    {"Kyou", "you have pure luck", "Matters took a turn for the worth", "small income,big outgo",
-        "when calm down is kichi"},
-    {"Shoukyou", "injustice has taboo", "you close attention", "you will bless the penny",
-        "Only get out"},
-    {"Hankyou", "survive for your self", "it unexpected the encounter", "Only get out",
-        "Natural solve the probrem"},
-    {"Suekyou", "injustice has taboo", "you can't be too ambitious", "unexpect outgo is carefully",
-        "unruly"},
-    {"Daikyou", "You need not expect", "Lover alarm", "outgo at great", "Good luck"},
-};
+// The fortune table: for each grade, best first, its name and its study,
+// love, money and trouble sayings.
+const QStringList grade_rows = QString(R"(
+Daikichi|Beleave my self|Take your pick|Lose something get anything|Thinking will work out all right
+Chu kichi|feeling achivement|many chances|Only get out|Natural solve the probrem
+shoukichi|effort the everyday|you close attention|extra income feel|Wait the help
+Kichi|effort the everyday|Brush the my hurt is Kich|escape the suquare|Discretion is the better part of valor
+Hankichi|Your efforts will pay off|your effort dipendents having is kichi|A standstill|You have to humility
+Suekichi|Your efforts will pay off|you close attention|inconstancy|when calm down is kichi
+Sue-shoukichi|Matters took a turn for the worth|It has beleave is kichi|you will bless the penny|pull step
+Kyou|you have pure luck|Matters took a turn for the worth|small income,big outgo|when calm down is kichi
+Shoukyou|injustice has taboo|you close attention|you will bless the penny|Only get out
+Hankyou|survive for your self|it unexpected the encounter|Only get out|Natural solve the probrem
+Suekyou|injustice has taboo|you can't be too ambitious|unexpect outgo is carefully|unruly
+Daikyou|You need not expect|Lover alarm|outgo at great|Good luck)")
+                                   .split('\n', Qt::SkipEmptyParts);
+
+// Grade 1 to 12: its name and sayings.
+QStringList grade(int number)
+{
+    return grade_rows.value(number - 1).split('|');
+}
 
 // The result's labels, top to bottom.
 const QStringList result {
@@ -290,7 +285,7 @@ private slots:
         const int chosen[5] = {3, 2, 8, 12, 1}; // grade per slot
         auto *top_list = config->findChild<QComboBox *>("row_combo_5");
         for (int row = 0; row < 12; ++row)
-            QCOMPARE(top_list->itemText(row), QString::fromLatin1(grades[row][0]));
+            QCOMPARE(top_list->itemText(row), grade(row + 1)[0]);
         for (int digit = 5; digit >= 1; --digit) {
             auto *list = config->findChild<QComboBox *>(QStringLiteral("row_combo_%1").arg(digit));
             for (int step = 1; step < chosen[digit - 1]; ++step)
@@ -299,7 +294,7 @@ private slots:
             press(config, QStringLiteral("row_input_button_%1").arg(digit));
             QVERIFY(!list->isEnabled());
             QCOMPARE(texts(config, {QStringLiteral("row_label_%1").arg(digit)}),
-                QString::fromLatin1(grades[chosen[digit - 1] - 1][0]));
+                grade(chosen[digit - 1])[0]);
             QCOMPARE(output.take_lines().join(' '),
                 QStringLiteral("buf_uranai_result[%1]=%2 click_count = %3")
                     .arg(digit - 1)
@@ -314,11 +309,11 @@ private slots:
 
         const int slot = draw(drawing, output);
         QVERIFY2(slot >= 0 && slot <= 4, qPrintable(QString::number(slot)));
-        const char *const *grade = grades[chosen[slot] - 1];
+        const QStringList drawn = grade(chosen[slot]);
         QCOMPARE(placed(drawing), QRect(500, 460, 280, 200));
         QCOMPARE(texts(drawing, result),
             QStringLiteral("%1|Study:%2|lover:%3|money:%4|trouble:%5")
-                .arg(grade[0], grade[1], grade[2], grade[3], grade[4]));
+                .arg(drawn[0], drawn[1], drawn[2], drawn[3], drawn[4]));
         press(drawing, "close_button");
         QVERIFY(!drawing->isVisible());
         QCOMPARE(placed(drawing), QRect(500, 520, 120, 130));
@@ -343,10 +338,9 @@ private slots:
                 Mini_Omikuji::Lover_Text(grade), Mini_Omikuji::Money_Text(grade),
                 Mini_Omikuji::Trouble_Text(grade)});
         };
-        for (int grade = 0; grade < 12; ++grade) {
-            QCOMPARE(
-                row_of(grade), QStringList(std::begin(grades[grade]), std::end(grades[grade])));
-            QCOMPARE(Config_Mini_Omikuji::Unsei_Number(grades[grade][0]), grade + 1);
+        for (int row = 0; row < 12; ++row) {
+            QCOMPARE(row_of(row), grade(row + 1));
+            QCOMPARE(Config_Mini_Omikuji::Unsei_Number(grade(row + 1)[0]), row + 1);
         }
         for (const char *other : {"kyou", "Kichi ", ""})
             QCOMPARE(Config_Mini_Omikuji::Unsei_Number(other), -1);
