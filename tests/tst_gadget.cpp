@@ -686,84 +686,7 @@ private slots:
     // Every window in the system's language, English or Japanese (CTest runs
     // this once with each), the catalogues installed as start-up installs
     // them: the texts are in that language, and every text fits.
-    void every_window_speaks_the_language_and_every_text_fits()
-    {
-        QStringList faults;
-        const bool japanese = QLocale::system().language() == QLocale::Japanese;
-        const auto in_language = [japanese](const char *english, const char *in_japanese) {
-            return QString::fromUtf8(japanese ? in_japanese : english);
-        };
-        QTranslator toolkit, catalogue;
-        Install_Toolkit_Catalogue(toolkit);
-        QCOMPARE(Install_Japanese_Catalogue(catalogue), japanese);
-        Fake_Clock time(QDateTime(QDate(2028, 1, 1), QTime()));
-        Date_Time_Screen *clock = nullptr;
-        check_fit(open_menu(clock), "menu", faults);
-        // Month k + 1 at the hour of period k (23 h for the first): each display in turn.
-        for (int step = 0; step < 48; ++step, check_fit(clock, "clock", faults)) {
-            time.set(
-                QDateTime(QDate(2028, step / 4 + 1, 28), QTime((step / 4 * 2 + 23) % 24, 59, 59)));
-            QTest::mouseClick(clock, Qt::LeftButton);
-        }
-        press(open_menu(clock), "version_button");
-        check_fit(window_of("Version_Screen"), "version screen", faults);
-        press(open_menu(clock), "help_button");
-        QCOMPARE(qobject_cast<QTextBrowser *>(window_of("Help_Screen"))->documentTitle(),
-            in_language("Zelvane help", "ゼルヴァーネのヘルプ"));
-
-        // Each grade in every slot, so any digit drawn shows it.
-        press(open_menu(clock), "omikuji_button");
-        auto *config = static_cast<Config_Mini_Omikuji *>(window_of("Config_Mini_Omikuji"));
-        check_fit(config, "fortune configuration", faults);
-        QCOMPARE(texts(config, {"row_input_button_1"}), in_language("Input", "決定"));
-        Mini_Omikuji *fortune = config->drawing_window();
-        for (int grade = 1; grade <= 12; ++grade) {
-            fortune->show();
-            std::fill_n(fortune->buf_uranai_result, 5, grade);
-            press(fortune, "start_stop_button");
-            press(fortune, "start_stop_button");
-            check_fit(fortune, QStringLiteral("fortune result of grade %1").arg(grade), faults);
-            if (grade == 9 || grade == 10)
-                QCOMPARE(texts(fortune, {"money_label", "trouble_label"}),
-                    grade == 9 ? in_language("money:you will bless the penny|trouble:Only get out",
-                        "金運：小銭を大切に|悩み事：逃げるが勝ち")
-                               : in_language("money:Only get out|trouble:Natural solve the probrem",
-                                   "金運：出ていくばかり|悩み事：自然に解決する"));
-            press(fortune, "close_button");
-        }
-
-        press(open_menu(clock), "maxim_button");
-        QWidget *maxim_menu = window_of("Main_Maxim_Screen");
-        check_fit(maxim_menu, "maxim menu", faults);
-        press(maxim_menu, "select_button");
-        QWidget *browser = window_of("Maxim_Word");
-        for (int entry = 0; entry < 64; ++entry, press(browser, "next_button"))
-            check_fit(browser, QStringLiteral("maxim browser at %1").arg(entry), faults);
-        QCOMPARE(
-            texts(browser, {"heading_label"}), in_language("taiki ha bannseisu", "大器は晩成す"));
-        press(open_menu(clock), "maxim_button");
-        QTest::mouseClick(maxim_menu->findChild<QRadioButton *>("japanese_radio"), Qt::LeftButton,
-            {}, QPoint(8, 8));
-        press(maxim_menu, "select_button");
-        QWidget *japanese_maxims = window_of("Maxim_Word_Ja");
-        for (int entry = 0; entry < 40; ++entry, press(japanese_maxims, "next_button")) {
-            check_fit(
-                japanese_maxims, QStringLiteral("Japanese maxim browser at %1").arg(entry), faults);
-            QCOMPARE(
-                texts(japanese_maxims, {"no_label"}), in_language("No=%1", "番号：%1").arg(entry));
-        }
-        // The toolkit's own menu of a text area, as a right click opens it.
-        QContextMenuEvent right_click(QContextMenuEvent::Mouse, {}, {});
-        QApplication::sendEvent(
-            japanese_maxims->findChild<QTextEdit *>("text_edit")->viewport(), &right_click);
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        QVERIFY(menu
-            && menu->actions().first()->text().startsWith(in_language("&Undo", "元に戻す(&U)")));
-        menu->close();
-        qWarning().noquote() << faults.join('\n');
-        QVERIFY2(faults.isEmpty(), "texts that do not fit are listed above");
-        delete clock;
-    }
+    void every_window_speaks_the_language_and_every_text_fits();
 
     // lupdate over the sources into a scratch copy of the catalogue: a text
     // without a finished Japanese entry shows up as unfinished there. Local links
@@ -798,113 +721,183 @@ private slots:
 
     // A seeded storm of user events over the whole program while its clock
     // runs on over days; ZELVANE_SEED and ZELVANE_EVENTS replay a run.
-    void random_events()
-    {
-        const quint64 seed
-            = qEnvironmentVariable("ZELVANE_SEED", QString::number(std::random_device()()))
-                  .toULongLong();
-        const int asked = qEnvironmentVariableIntValue("ZELVANE_EVENTS"),
-                  events = asked > 0 ? asked : 5000;
-        std::fprintf(stderr, "exerciser: ZELVANE_SEED=%llu ZELVANE_EVENTS=%d\n", seed, events);
-        std::mt19937_64 random(seed);
-        auto pick = [&](int n) { return n > 0 ? int(random() % quint64(n)) : 0; };
-        auto pick_from = [&](const auto &list) { return list.value(pick(list.size())); };
-
-        QDir::setCurrent(ZELVANE_RUN_DIR);
-        qint64 now = QDateTime(QDate(2026, 12, 31), QTime(22, 10), Qt::UTC).toSecsSinceEpoch();
-        Fake_Clock clock_time(QDateTime::fromSecsSinceEpoch(now, Qt::UTC));
-        Chime_Bank chimes;
-        QList<int> rung;
-        connect(
-            &chimes, &Chime_Bank::chime_requested, this, [&](int sound) { rung.append(sound); });
-        // The program's trace lines are many; they go nowhere while the storm runs.
-        std::fflush(stdout);
-        const int saved_stdout = dup(STDOUT_FILENO);
-        dup2(open("/dev/null", O_WRONLY), STDOUT_FILENO);
-        auto clock = std::make_unique<Date_Time_Screen>();
-        clock->show();
-        const QWidgetList all = QApplication::topLevelWidgets();
-        const auto *countdown = qobject_cast<Alarm_Timer *>(*std::find_if(all.begin(), all.end(),
-            [](QWidget *window) { return window->inherits("Alarm_Timer"); }));
-        bool chime_armed = false;
-        qint64 last_chimed_hour = -1;
-        long chimes_rung = 0, event = 0;
-        QString failure;
-        for (; event < events && failure.isEmpty(); ++event) {
-            int expected_chime = 0, kind = pick(8), counted_from = countdown->intValue();
-            const QList<QTextEdit *> areas = shown_widgets<QTextEdit>();
-            if (kind == 0) { // time runs on; the first seconds of each hour see a tick
-                const qint64 hour = (now / 3600 + 1) * 3600;
-                now += 1 + pick(40 * 60);
-                if (now >= hour) {
-                    now = hour + pick(3);
-                    expected_chime = chime_armed ? chime_of_hour[hour / 3600 % 12] : 0;
-                }
-                clock_time.set(QDateTime::fromSecsSinceEpoch(now, Qt::UTC));
-                now < hour ? QTest::qWait(0)
-                           : tick_running_timers(); // the loop runs, deferred deletes too
-            } else if (kind == 1) { // up to a minute and a half of ticks in a row
-                for (int ticks = 1 + pick(90); ticks > 0; --ticks)
-                    tick_running_timers();
-            } else if (kind == 2) { // a click on a button or radio
-                if (QAbstractButton *button = pick_from(shown_widgets<QAbstractButton>()))
-                    QTest::mouseClick(button, Qt::LeftButton);
-            } else if (kind == 3
-                || kind == 4) { // presses on windows and text areas; the menu opened
-                QList<QWidget *> surfaces = shown_widgets<QWidget>(true);
-                for (QTextEdit *area : areas)
-                    surfaces.append(area->viewport());
-                QWidget *target = kind == 4 ? clock.get() : pick_from(surfaces);
-                const auto button = kind == 4 ? Qt::RightButton : Qt::MouseButton(1 << pick(3));
-                static const QTest::MouseAction how[] = {
-                    QTest::MousePress, QTest::MouseRelease, QTest::MouseDClick, QTest::MouseClick};
-                QTest::mouseEvent(how[pick(4)], target, button, {},
-                    QPoint(pick(target->width()), pick(target->height())));
-            } else if (kind == 5 && !areas.isEmpty()) { // typing, selecting, cutting, pasting
-                static const int keys[] = {
-                    Qt::Key_Space, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left, Qt::Key_Return};
-                const int key = pick(3) ? keys[pick(5)] : (Qt::Key_A + pick(26));
-                // No modifier, Shift (1 << 25) or Control (1 << 26).
-                QTest::keyClick(
-                    pick_from(areas), Qt::Key(key), Qt::KeyboardModifiers(pick(3) << 25));
-            } else if (kind == 6) { // the clipboard and the selection: text, empty or cleared
-                auto *data = new QMimeData;
-                if (pick(3))
-                    data->setText(pick(2) ? QStringLiteral("maxim %1").arg(event) : QString());
-                QGuiApplication::clipboard()->setMimeData(data, QClipboard::Mode(pick(2)));
-            } else if (kind == 7) { // a window closed by its title bar, or a list stepped
-                QComboBox *list = pick_from(shown_widgets<QComboBox>());
-                if (list && pick(2))
-                    QTest::keyClick(list, pick(2) ? Qt::Key_Down : Qt::Key_Up);
-                else if (QWidget *window = pick_from(shown_widgets<QWidget>(true));
-                         window != clock.get())
-                    window->close();
-            }
-            if (counted_from > 0 && countdown->intValue() == 0)
-                rung.removeOne(1); // the countdown's bell at 0, no hourly chime
-            chime_armed = chime_armed || clock->text().count(':') == 2; // "h:m:ss" shown
-            // One chime per hour, in its first seconds, of the hour's sound; an hour
-            // begun while the chime was armed has its chime there and then.
-            const bool chimes_right = rung.isEmpty()
-                ? expected_chime == 0
-                : rung == QList<int> {chime_of_hour[now / 3600 % 12]} && now % 3600 <= 2
-                    && now / 3600 != last_chimed_hour;
-            if (!rung.isEmpty())
-                last_chimed_hour = now / 3600, chimes_rung += rung.size();
-            if (!chimes_right)
-                failure = QStringLiteral("%1 chimes at %2").arg(rung.size()).arg(now);
-            rung.clear();
-            if (failure.isEmpty() && !(failure = broken_rule(countdown)).isEmpty())
-                failure.prepend(QStringLiteral("after event %1: ").arg(event));
-        }
-        std::fflush(stdout);
-        dup2(saved_stdout, STDOUT_FILENO);
-        std::fprintf(stderr, "exerciser: %ld events up to %s, %ld chimes\n", event,
-            qPrintable(Time_Source::now().toString()), chimes_rung);
-        QVERIFY2(failure.isEmpty(), qPrintable(failure));
-        QVERIFY(chime_armed);
-    }
+    void random_events();
 };
+
+void Tst_Gadget::random_events()
+{
+    const quint64 seed
+        = qEnvironmentVariable("ZELVANE_SEED", QString::number(std::random_device()()))
+              .toULongLong();
+    const int asked = qEnvironmentVariableIntValue("ZELVANE_EVENTS"),
+              events = asked > 0 ? asked : 5000;
+    std::fprintf(stderr, "exerciser: ZELVANE_SEED=%llu ZELVANE_EVENTS=%d\n", seed, events);
+    std::mt19937_64 random(seed);
+    auto pick = [&](int n) { return n > 0 ? int(random() % quint64(n)) : 0; };
+    auto pick_from = [&](const auto &list) { return list.value(pick(list.size())); };
+
+    QDir::setCurrent(ZELVANE_RUN_DIR);
+    qint64 now = QDateTime(QDate(2026, 12, 31), QTime(22, 10), Qt::UTC).toSecsSinceEpoch();
+    Fake_Clock clock_time(QDateTime::fromSecsSinceEpoch(now, Qt::UTC));
+    Chime_Bank chimes;
+    QSignalSpy rung(&chimes, &Chime_Bank::chime_requested);
+    // The program's trace lines are many; they go nowhere while the storm runs.
+    std::fflush(stdout);
+    const int saved_stdout = dup(STDOUT_FILENO);
+    dup2(open("/dev/null", O_WRONLY), STDOUT_FILENO);
+    auto clock = std::make_unique<Date_Time_Screen>();
+    clock->show();
+    const QWidgetList all = QApplication::topLevelWidgets();
+    const auto *countdown = qobject_cast<Alarm_Timer *>(*std::find_if(
+        all.begin(), all.end(), [](QWidget *window) { return window->inherits("Alarm_Timer"); }));
+    bool chime_armed = false;
+    qint64 last_chimed_hour = -1;
+    long chimes_rung = 0, event = 0;
+    QString failure;
+    for (; event < events && failure.isEmpty(); ++event) {
+        int expected_chime = 0, kind = pick(8), counted_from = countdown->intValue();
+        const QList<QTextEdit *> areas = shown_widgets<QTextEdit>();
+        if (kind == 0) { // time runs on; the first seconds of each hour see a tick
+            const qint64 hour = (now / 3600 + 1) * 3600;
+            now += 1 + pick(40 * 60);
+            if (now >= hour) {
+                now = hour + pick(3);
+                expected_chime = chime_armed ? chime_of_hour[hour / 3600 % 12] : 0;
+            }
+            clock_time.set(QDateTime::fromSecsSinceEpoch(now, Qt::UTC));
+            now < hour ? QTest::qWait(0)
+                       : tick_running_timers(); // the loop runs, deferred deletes too
+        } else if (kind == 1) { // up to a minute and a half of ticks in a row
+            for (int ticks = 1 + pick(90); ticks > 0; --ticks)
+                tick_running_timers();
+        } else if (kind == 2) { // a click on a button or radio
+            if (QAbstractButton *button = pick_from(shown_widgets<QAbstractButton>()))
+                QTest::mouseClick(button, Qt::LeftButton);
+        } else if (kind == 3 || kind == 4) { // presses on windows and text areas; the menu opened
+            QList<QWidget *> surfaces = shown_widgets<QWidget>(true);
+            for (QTextEdit *area : areas)
+                surfaces.append(area->viewport());
+            QWidget *target = kind == 4 ? clock.get() : pick_from(surfaces);
+            const auto button = kind == 4 ? Qt::RightButton : Qt::MouseButton(1 << pick(3));
+            static const QTest::MouseAction how[]
+                = {QTest::MousePress, QTest::MouseRelease, QTest::MouseDClick, QTest::MouseClick};
+            QTest::mouseEvent(how[pick(4)], target, button, {},
+                QPoint(pick(target->width()), pick(target->height())));
+        } else if (kind == 5 && !areas.isEmpty()) { // typing, selecting, cutting, pasting
+            static const int keys[]
+                = {Qt::Key_Space, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left, Qt::Key_Return};
+            const int key = pick(3) ? keys[pick(5)] : (Qt::Key_A + pick(26));
+            // No modifier, Shift (1 << 25) or Control (1 << 26).
+            QTest::keyClick(pick_from(areas), Qt::Key(key), Qt::KeyboardModifiers(pick(3) << 25));
+        } else if (kind == 6) { // the clipboard and the selection: text, empty or cleared
+            auto *data = new QMimeData;
+            if (pick(3))
+                data->setText(pick(2) ? QStringLiteral("maxim %1").arg(event) : QString());
+            QGuiApplication::clipboard()->setMimeData(data, QClipboard::Mode(pick(2)));
+        } else if (kind == 7) { // a window closed by its title bar, or a list stepped
+            QComboBox *list = pick_from(shown_widgets<QComboBox>());
+            if (list && pick(2))
+                QTest::keyClick(list, pick(2) ? Qt::Key_Down : Qt::Key_Up);
+            else if (QWidget *window = pick_from(shown_widgets<QWidget>(true));
+                     window != clock.get())
+                window->close();
+        }
+        if (counted_from > 0 && countdown->intValue() == 0)
+            rung.removeOne({1}); // the countdown's bell at 0, no hourly chime
+        chime_armed = chime_armed || clock->text().count(':') == 2; // "h:m:ss" shown
+        // One chime per hour, in its first seconds, of the hour's sound; an hour
+        // begun while the chime was armed has its chime there and then.
+        const bool chimes_right = rung.isEmpty()
+            ? expected_chime == 0
+            : rung == QList<QVariantList> {{chime_of_hour[now / 3600 % 12]}} && now % 3600 <= 2
+                && now / 3600 != last_chimed_hour;
+        if (!rung.isEmpty())
+            last_chimed_hour = now / 3600, chimes_rung += rung.size();
+        if (!chimes_right)
+            failure = QStringLiteral("%1 chimes at %2").arg(rung.size()).arg(now);
+        rung.clear();
+        if (failure.isEmpty() && !(failure = broken_rule(countdown)).isEmpty())
+            failure.prepend(QStringLiteral("after event %1: ").arg(event));
+    }
+    std::fflush(stdout);
+    dup2(saved_stdout, STDOUT_FILENO);
+    std::fprintf(stderr, "exerciser: %ld events up to %s, %ld chimes\n", event,
+        qPrintable(Time_Source::now().toString()), chimes_rung);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QVERIFY(chime_armed);
+}
+
+void Tst_Gadget::every_window_speaks_the_language_and_every_text_fits()
+{
+    QStringList faults;
+    const bool japanese = QLocale::system().language() == QLocale::Japanese;
+    const auto in_language = [japanese](const char *english, const char *in_japanese) {
+        return QString::fromUtf8(japanese ? in_japanese : english);
+    };
+    QTranslator toolkit, catalogue;
+    Install_Toolkit_Catalogue(toolkit);
+    QCOMPARE(Install_Japanese_Catalogue(catalogue), japanese);
+    Fake_Clock time(QDateTime(QDate(2028, 1, 1), QTime()));
+    Date_Time_Screen *clock = nullptr;
+    check_fit(open_menu(clock), "menu", faults);
+    // Month k + 1 at the hour of period k (23 h for the first): each display in turn.
+    for (int step = 0; step < 48; ++step, check_fit(clock, "clock", faults)) {
+        time.set(QDateTime(QDate(2028, step / 4 + 1, 28), QTime((step / 4 * 2 + 23) % 24, 59, 59)));
+        QTest::mouseClick(clock, Qt::LeftButton);
+    }
+    press(open_menu(clock), "version_button");
+    check_fit(window_of("Version_Screen"), "version screen", faults);
+    press(open_menu(clock), "help_button");
+    QCOMPARE(qobject_cast<QTextBrowser *>(window_of("Help_Screen"))->documentTitle(),
+        in_language("Zelvane help", "ゼルヴァーネのヘルプ"));
+
+    // Each grade in every slot, so any digit drawn shows it.
+    press(open_menu(clock), "omikuji_button");
+    auto *config = static_cast<Config_Mini_Omikuji *>(window_of("Config_Mini_Omikuji"));
+    check_fit(config, "fortune configuration", faults);
+    QCOMPARE(texts(config, {"row_input_button_1"}), in_language("Input", "決定"));
+    Mini_Omikuji *fortune = config->drawing_window();
+    for (int grade = 1; grade <= 12; ++grade) {
+        fortune->show();
+        std::fill_n(fortune->buf_uranai_result, 5, grade);
+        press(fortune, "start_stop_button");
+        press(fortune, "start_stop_button");
+        check_fit(fortune, QStringLiteral("fortune result of grade %1").arg(grade), faults);
+        if (grade == 9 || grade == 10)
+            QCOMPARE(texts(fortune, {"money_label", "trouble_label"}),
+                grade == 9 ? in_language("money:you will bless the penny|trouble:Only get out",
+                    "金運：小銭を大切に|悩み事：逃げるが勝ち")
+                           : in_language("money:Only get out|trouble:Natural solve the probrem",
+                               "金運：出ていくばかり|悩み事：自然に解決する"));
+        press(fortune, "close_button");
+    }
+
+    press(open_menu(clock), "maxim_button");
+    QWidget *maxim_menu = window_of("Main_Maxim_Screen");
+    check_fit(maxim_menu, "maxim menu", faults);
+    press(maxim_menu, "select_button");
+    QWidget *browser = window_of("Maxim_Word");
+    for (int entry = 0; entry < 64; ++entry, press(browser, "next_button"))
+        check_fit(browser, QStringLiteral("maxim browser at %1").arg(entry), faults);
+    QCOMPARE(texts(browser, {"heading_label"}), in_language("taiki ha bannseisu", "大器は晩成す"));
+    QWidget *japanese_maxims = choose(clock, "japanese_radio", "numeric_radio", "Maxim_Word_Ja");
+    for (int entry = 0; entry < 40; ++entry, press(japanese_maxims, "next_button")) {
+        check_fit(
+            japanese_maxims, QStringLiteral("Japanese maxim browser at %1").arg(entry), faults);
+        QCOMPARE(texts(japanese_maxims, {"no_label"}), in_language("No=%1", "番号：%1").arg(entry));
+    }
+    // The toolkit's own menu of a text area, as a right click opens it.
+    QContextMenuEvent right_click(QContextMenuEvent::Mouse, {}, {});
+    QApplication::sendEvent(
+        japanese_maxims->findChild<QTextEdit *>("text_edit")->viewport(), &right_click);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(
+        menu && menu->actions().first()->text().startsWith(in_language("&Undo", "元に戻す(&U)")));
+    menu->close();
+    qWarning().noquote() << faults.join('\n');
+    QVERIFY2(faults.isEmpty(), "texts that do not fit are listed above");
+    delete clock;
+}
 
 QTEST_MAIN(Tst_Gadget)
 #include "tst_gadget.moc"
