@@ -39,7 +39,7 @@ PY
     fi
     if ! cmake --build "$scratch/build" -j "$(nproc)" >/dev/null 2>&1; then
         verdict="caught (does not build)"
-    elif failed=$(cd "$scratch/build" && ctest -j "$(nproc)" --timeout 120 -E "${ZELVANE_MUTANT_SKIP:-^$}" 2>&1); then
+    elif failed=$(cd "$scratch/build" && ctest -j "$((2 * $(nproc)))" --timeout 300 -E "${ZELVANE_MUTANT_SKIP:-^$}" 2>&1); then
         verdict="MISSED"
     else
         # Which tests caught it, for seeing what each test is worth.
