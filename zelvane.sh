@@ -23,8 +23,9 @@ packages=(
     # for the tests: a private X server, audio on a null sink, data validators
     xvfb xauth x11-utils xdotool openbox imagemagick
     pulseaudio pulseaudio-utils faketime
-    # for the benchmark script: the classic X clock to compare with, callgrind
-    x11-apps valgrind
+    # for the benchmark script: the classic X clock to compare with, callgrind,
+    # strace for when a frame is sent
+    x11-apps valgrind strace
     desktop-file-utils appstream
 )
 

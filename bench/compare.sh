@@ -12,7 +12,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
 build="$here/build"
 cmake --build "$build" --target zelvane bench_bare_label >/dev/null
-for tool in Xvfb xdotool xclock valgrind callgrind_control; do
+for tool in Xvfb xdotool xclock valgrind callgrind_control strace; do
     command -v $tool >/dev/null || { echo "compare.sh: $tool is missing" >&2; exit 1; }
 done
 
@@ -71,6 +71,16 @@ stop() { # ends a program started by start (not a child of this shell)
     while kill -0 "$1" 2>/dev/null; do sleep 0.2; done
 }
 
+# latency PID: when, after a second of the wall clock begins, the program's
+# main thread sends its frame to the X server (its first writev in that
+# second), in ms: the median and the earliest over the time watched.
+latency() {
+    timeout "$seconds" strace -qq -ttt -e trace=writev -p "$1" -o "$work/strace" 2>/dev/null || true
+    awk '{ t = $1 + 0; s = int(t); if (s != last) { print (t - s) * 1000; last = s } }' \
+        "$work/strace" | sort -n | awk '{ v[NR] = $1 } END {
+            if (NR) printf "%.1f ms (earliest %.1f)", v[int((NR + 1) / 2)], v[1]; else printf "-" }'
+}
+
 declare -A figure
 for mode in date time; do
     for name in bare zelvane xclock; do
@@ -92,6 +102,7 @@ for mode in date time; do
         after=$(awk '/^voluntary_ctxt_switches/ {print $2}' /proc/$pid/task/$pid/status)
         figure[$name,$mode-wake]=$(awk -v a="$after" -v b="$before" -v s="$seconds" 'BEGIN {printf "%.3f", (a - b) / s}')
         figure[$name,$mode-rss]=$(awk '/VmRSS/ {printf "%.1f", $2 / 1024}' /proc/$pid/status)
+        [ $mode = time ] && figure[$name,time-late]=$(latency "$pid")
         stop "$pid"
     done
 done
@@ -108,3 +119,5 @@ row "resident memory, MiB, after ${seconds} s in the time display" time-rss ""
 row "date display: wake-ups per second" date-wake ""
 row "time display: instructions per second (one tick)" time-ir ""
 row "time display: main-thread wake-ups per second" time-wake ""
+printf '| time display: new frame sent after the second begins | %s | %s | %s |\n' \
+    "${figure[bare,time-late]}" "${figure[xclock,time-late]}" "${figure[zelvane,time-late]}"
