@@ -9,14 +9,14 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 events=${1:-1000000}
 seed=${2:-20261207}
-exerciser="${ZELVANE_BUILD:-$here/build}/tests/tst_exerciser"
+exerciser="${ZELVANE_BUILD:-$here/build}/tests/tst_gadget"
 [ -x /usr/bin/time ] || { echo "soak: needs /usr/bin/time (apt-get install time)" >&2; exit 1; }
 [ -x "$exerciser" ] || { echo "soak: build the tests first ($exerciser)" >&2; exit 1; }
 measure() { # events -> "peak_kib seconds"
     local out
     out=$(mktemp)
     ZELVANE_SEED=$seed ZELVANE_EVENTS=$1 QT_QPA_PLATFORM=offscreen \
-        /usr/bin/time -o "$out" -f '%M %e' "$exerciser" >/dev/null 2>&1 ||
+        /usr/bin/time -o "$out" -f '%M %e' "$exerciser" random_events >/dev/null 2>&1 ||
         { echo "soak: the exerciser failed at $1 events; replay with ZELVANE_SEED=$seed" >&2; exit 1; }
     cat "$out"
     rm -f "$out"
