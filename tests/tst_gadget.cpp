@@ -4,6 +4,7 @@
 #include "display_blinker.h"
 #include "gadget_test.h"
 #include "japanese_catalogue.h"
+#include "maxim_entry.h"
 #include "maxim_word.h"
 #include "maxim_word_ja.h"
 #include "mini_omikuji.h"
@@ -583,6 +584,7 @@ private slots:
         QCOMPARE(browser->windowTitle(), QStringLiteral("Todays maxim"));
         Output_Capture output;
         QStringList read {shown(browser)};
+        quint64 previous = 0; // where the entry shown lies in memory, as printed
         for (int n = 1; enabled(browser, "next_button"); ++n) {
             QCOMPARE(enabled(browser, "back_button"), n > 1);
             press(browser, "next_button");
@@ -593,6 +595,8 @@ private slots:
                 QStringLiteral("1.i=%1,i=%1,maxim+i=%2|2.i=%1,i=%1,maxim+i=%2|i=%1")
                     .arg(n)
                     .arg(address));
+            const quint64 before = std::exchange(previous, address);
+            QVERIFY(n == 1 || address - before == sizeof(Maxim_Entry));
         }
         QCOMPARE(read.size(), 64);
         for (const char *entry : {"No=0|Hijyouhatokunomotonari|Kenjyou koso Toku no kihon de aru",
