@@ -3,8 +3,9 @@
 # What a clock costs while it shows the date and nothing changes: Zelvane in
 # its date display and `xclock -digital` (which redraws once a minute) under
 # callgrind on a private Xvfb. The counters are zeroed and dumped by
-# callgrind_control; a sleeping program takes the command at its next wake-up,
-# so the figure covers whole minutes of wake-ups, whatever the start-up cost.
+# callgrind_control (through vgdb, which reaches a sleeping program at once),
+# so the figure holds whole minutes of wake-ups and nothing of the start-up.
+# ZELVANE_KEEP=path keeps the two profiles, as path.zelvane and path.xclock.
 #   bench/idle_cost.sh [minutes]     (default 3)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -26,9 +27,10 @@ cost() {
     local pid=$!
     echo $pid >>"$work/pids"
     sleep 15 # up and idle
-    callgrind_control -z $pid >/dev/null
+    callgrind_control -z $pid >/dev/null 2>&1
     sleep $((minutes * 60))
-    callgrind_control -d $pid >/dev/null
+    callgrind_control -d $pid >/dev/null 2>&1
+    [ -n "${ZELVANE_KEEP:-}" ] && cp "$work/$name".*.1 "$ZELVANE_KEEP.$name"
     local dump
     dump=$(ls "$work/$name".*.1 2>/dev/null | head -1)
     awk -v m="$minutes" -v n="$name" '/^(summary|totals):/ {

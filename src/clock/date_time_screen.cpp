@@ -117,7 +117,11 @@ void Date_Time_Screen::change_time()
     }
     // Long names (and CJK text, taller than the window) take a smaller size;
     // the window keeps its size, which may not have reached the window system yet.
-    Fit_Label_Text(this, clock_points, maximumSize());
+    // Measuring is most of a refresh's work, and only a new text needs it.
+    if (text() != fitted_text) {
+        Fit_Label_Text(this, clock_points, maximumSize());
+        fitted_text = text();
+    }
     plan_next_refresh(now);
 }
 

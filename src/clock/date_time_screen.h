@@ -43,6 +43,7 @@ private:
 
     Chime_Schedule chime_schedule;
     bool chime_started = false;
+    QString fitted_text; // the text the font size was last chosen for
 };
 
 #endif // DATE_TIME_SCREEN_H
