@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# What a clock costs while it shows the date and nothing changes: Zelvane in
-# its date display and `xclock -digital` (which redraws once a minute) under
-# callgrind on a private Xvfb. The counters are zeroed and dumped by
-# callgrind_control (through vgdb, which reaches a sleeping program at once),
-# so the figure holds whole minutes of wake-ups and nothing of the start-up.
-# ZELVANE_KEEP=path keeps the two profiles, as path.zelvane and path.xclock.
+# What a clock costs while it runs and nothing else happens, in instructions
+# per second: Zelvane, `xclock -digital` and the bare Qt label, under
+# callgrind on a private Xvfb, in the date display (xclock redraws once a
+# minute, the bare label never) and in the time display (all three once a
+# second). The counters are zeroed and dumped by callgrind_control (through
+# vgdb, which reaches a sleeping program at once), so the figures hold whole
+# minutes of wake-ups and nothing of the start-up.
+# ZELVANE_KEEP=path keeps the profiles, as path.<program>-<display>.
 #   bench/idle_cost.sh [minutes]     (default 3)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 minutes=${1:-3}
-cmake --build "$here/build" --target zelvane >/dev/null
+cmake --build "$here/build" --target zelvane bench_bare_label >/dev/null
 work=$(mktemp -d)
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb=$!
@@ -18,7 +20,7 @@ trap 'kill $xvfb $(cat "$work/pids" 2>/dev/null) 2>/dev/null; rm -rf "$work"' EX
 while [ ! -s "$work/display" ]; do sleep 0.1; done
 export DISPLAY=:$(cat "$work/display") QT_QPA_PLATFORM=xcb
 
-# cost NAME COMMAND...: instructions per second over the whole minutes watched
+# cost NAME COMMAND...: instructions per second over the minutes watched
 cost() {
     local name=$1
     shift
@@ -27,15 +29,30 @@ cost() {
     local pid=$!
     echo $pid >>"$work/pids"
     sleep 15 # up and idle
+    if [ "$name" = zelvane-time ]; then
+        xdotool search --sync --onlyvisible --name '^Zelvane.Clock..$' \
+            mousemove --window %1 20 20 click 1 sleep 0.3 click 1
+        sleep 5
+    fi
     callgrind_control -z $pid >/dev/null 2>&1
     sleep $((minutes * 60))
     callgrind_control -d $pid >/dev/null 2>&1
     [ -n "${ZELVANE_KEEP:-}" ] && cp "$work/$name".*.1 "$ZELVANE_KEEP.$name"
-    local dump
-    dump=$(ls "$work/$name".*.1 2>/dev/null | head -1)
+    kill -9 $pid
     awk -v m="$minutes" -v n="$name" '/^(summary|totals):/ {
-        printf "%s: %.0f instructions per second\n", n, $2 / (m * 60); exit }' "$dump"
+        printf "%s: %.0f instructions per second\n", n, $2 / (m * 60); exit }' "$work/$name".*.1
 }
-cost zelvane ./zelvane &
-cost xclock xclock -digital &
-wait
+for display in date time; do
+    cost zelvane-$display ./zelvane &
+    jobs=$!
+    if [ $display = date ]; then
+        cost xclock-date xclock -digital &
+        jobs="$jobs $!"
+    else
+        cost xclock-time xclock -digital -update 1 &
+        jobs="$jobs $!"
+        cost bare-time "$here/build/bench/bench_bare_label" --tick &
+        jobs="$jobs $!"
+    fi
+    wait $jobs
+done

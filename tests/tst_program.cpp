@@ -118,6 +118,9 @@ private slots:
             {"-n", "--daemonize=yes", "--exit-idle-time=-1", "-L", "module-null-sink sink_name=cap",
                 "-L", "module-native-protocol-unix"});
         QVERIFY(sound.waitForFinished(20000));
+        const auto stop_sound = qScopeGuard([&runtime] {
+            QProcess::execute("env", {"XDG_RUNTIME_DIR=" + runtime.path(), "pulseaudio", "--kill"});
+        });
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(runtime.filePath("pulse/native")), 10000);
         sound.start("parec",
             {"-d", "cap.monitor", "--format=s16le", "--channels=1", runtime.filePath("heard")});
@@ -133,7 +136,6 @@ private slots:
         QVERIFY2(std::any_of(
                      samples, samples + heard.size() / 2, [](qint16 s) { return qAbs(s) > 3000; }),
             qPrintable(QStringLiteral("the chime was not heard in %1 bytes").arg(heard.size())));
-        QProcess::execute("env", {"XDG_RUNTIME_DIR=" + runtime.path(), "pulseaudio", "--kill"});
 
         // The Japanese maxims' text areas with nothing selected anywhere: a middle
         // click and Ctrl+V paste nothing (Qt 6.4 itself would crash), and the
@@ -262,8 +264,7 @@ private slots:
     {
         for (int n = 1; n <= 12; ++n) {
             QFile file(QStringLiteral(ZELVANE_RUN_DIR "/wave/jiho%1.wav").arg(n));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QByteArray bytes = file.readAll();
+            const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
             QVERIFY(bytes.size() > 50 * 1024 && bytes.size() < 1024 * 1024);
             // "RIFF", its size, "WAVEfmt ", 16 bytes of format: PCM, one channel,
             // 22050 frames and 44100 bytes a second, 2 bytes a frame, 16 bits;
