@@ -12,21 +12,18 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-3}
 cmake --build "$here/build" --target zelvane >/dev/null
-work=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
+. "$here/bench/private_display.sh"
 cleanup() {
     kill $xvfb 2>/dev/null || true
     pulseaudio --kill 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
-export XDG_RUNTIME_DIR=$work PULSE_SERVER=unix:$work/pulse/native QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR=$work PULSE_SERVER=unix:$work/pulse/native
 chmod 700 "$work"
 pulseaudio -n --daemonize=yes --exit-idle-time=-1 -L "module-null-sink sink_name=cap" \
     -L module-native-protocol-unix
-while [ ! -S "$work/pulse/native" ] || [ ! -s "$work/display" ]; do sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
+while [ ! -S "$work/pulse/native" ]; do sleep 0.1; done
 noon=$(date -d '2026-12-06 12:00:00' +%s)
 
 for run in $(seq "$runs"); do

@@ -13,12 +13,8 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 minutes=${1:-3}
 cmake --build "$here/build" --target zelvane bench_bare_label >/dev/null
-work=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
+. "$here/bench/private_display.sh"
 trap 'kill $xvfb $(cat "$work/pids" 2>/dev/null) 2>/dev/null; rm -rf "$work"' EXIT
-while [ ! -s "$work/display" ]; do sleep 0.1; done
-export DISPLAY=:$(cat "$work/display") QT_QPA_PLATFORM=xcb
 
 # cost NAME COMMAND...: instructions per second over the minutes watched
 cost() {

@@ -9,12 +9,8 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-600}
 cmake --build "$here/build" --target zelvane >/dev/null
-work=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
+. "$here/bench/private_display.sh"
 trap 'kill $xvfb ${program:-} 2>/dev/null; rm -rf "$work"' EXIT
-while [ ! -s "$work/display" ]; do sleep 0.1; done
-export DISPLAY=:$(cat "$work/display") QT_QPA_PLATFORM=xcb
 (cd "$here/build/run" && exec ./zelvane >/dev/null 2>&1) &
 program=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Zelvane.Clock..$' | head -1)
