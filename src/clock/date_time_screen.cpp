@@ -67,11 +67,9 @@ Date_Time_Screen::Date_Time_Screen(QWidget *parent) : QLabel(parent)
     setAlignment(Qt::AlignCenter);
     setFont(clock_font);
 
-    change_time();
-
     setTextFormat(Qt::AutoText);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Fit_Label_Text(this, clock_points, maximumSize());
+    change_time();
 
     jiho_timer = new QTimer(this);
     jiho_timer->setObjectName(QStringLiteral("jiho_timer"));
