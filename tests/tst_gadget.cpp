@@ -737,10 +737,17 @@ private slots:
             QCOMPARE(output.take_lines().size(), 2);
         }
         press(browser, "next_button");
+        QVERIFY(QTest::qWaitForWindowActive(browser));
         press(browser, "close_button");
         QVERIFY(!browser->isVisible());
         QCOMPARE(choose(screen, "chinese_radio", "numeric_radio", "Maxim_Word"), browser);
         QCOMPARE(shown(browser), read[0]);
+        // Closed and opened again, the window tells of each focus move once.
+        QVERIFY(QTest::qWaitForWindowActive(browser));
+        QSignalSpy focus_moves(qApp, &QGuiApplication::focusObjectChanged);
+        browser->findChild<QWidget *>("text_edit")->setFocus();
+        browser->findChild<QWidget *>("next_button")->setFocus();
+        QCOMPARE(focus_moves.size(), 2);
         QVERIFY(!enabled(browser, "back_button") && enabled(browser, "next_button"));
         QVERIFY(!choose(screen, "close_radio", "random_radio", "Maxim_Word_Rand"));
         QVERIFY(!window_of("Main_Maxim_Screen"));

@@ -3,6 +3,7 @@
 
 #include "chime_bank.h"
 #include "fit_text.h"
+#include "focus_link_guard.h"
 #include "right_menu.h"
 #include "time_names.h"
 #include "time_source.h"
@@ -44,6 +45,7 @@ Date_Time_Screen::Date_Time_Screen(QWidget *parent) : QLabel(parent)
     buf_click_flag = 0;
     move(790, 640);
     right_menu = new Right_Menu(nullptr);
+    new Focus_Link_Guard(this); // for every window of the program
     setWindowFlags(Qt::WindowStaysOnTopHint | Qt::WindowSystemMenuHint);
     setCursor(Qt::PointingHandCursor);
     setWindowTitle(tr("Zelvane(Clock+)"));
