@@ -320,6 +320,14 @@ QString broken_rule(const Alarm_Timer *countdown)
     return QString();
 }
 
+// The resident memory of this process.
+long resident_kib()
+{
+    QFile pages(QStringLiteral("/proc/self/statm")); // size, resident, ... in pages
+    pages.open(QIODevice::ReadOnly);
+    return pages.readAll().split(' ').value(1).toLong() * sysconf(_SC_PAGESIZE) / 1024;
+}
+
 // One tick of every running timer, as its expiry would deliver it.
 void tick_running_timers()
 {
@@ -859,9 +867,12 @@ void Tst_Gadget::random_events()
         all.begin(), all.end(), [](QWidget *window) { return window->inherits("Alarm_Timer"); }));
     bool chime_armed = false;
     qint64 last_chimed_hour = -1;
-    long chimes_rung = 0, event = 0;
+    long chimes_rung = 0, event = 0, report_at = 1000;
     QString failure;
     for (; event < events && failure.isEmpty(); ++event) {
+        if (event == report_at) // memory after 1000, 10,000, ... events
+            std::fprintf(stderr, "exerciser: %ld KiB resident after %ld events\n", resident_kib(),
+                std::exchange(report_at, report_at * 10));
         int expected_chime = 0, kind = pick(8), counted_from = countdown->intValue();
         const QList<QTextEdit *> areas = shown_widgets<QTextEdit>();
         if (kind == 0) { // time runs on; the first seconds of each hour see a tick
@@ -930,6 +941,7 @@ void Tst_Gadget::random_events()
     dup2(saved_stdout, STDOUT_FILENO);
     std::fprintf(stderr, "exerciser: %ld events up to %s, %ld chimes\n", event,
         qPrintable(Time_Source::now().toString()), chimes_rung);
+    std::fprintf(stderr, "exerciser: %ld KiB resident at the end\n", resident_kib());
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QVERIFY(chime_armed);
 }
