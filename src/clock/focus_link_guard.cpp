@@ -7,7 +7,12 @@
 
 Focus_Link_Guard::Focus_Link_Guard(QObject *parent) : QObject(parent)
 {
-    qApp->installEventFilter(this);
+    // Only the window with the focus has the connection; watching it alone
+    // keeps the guard off the path of every other event.
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *window) {
+        if (window)
+            window->installEventFilter(this); // once: installed again, it only moves up
+    });
 }
 
 bool Focus_Link_Guard::eventFilter(QObject *watched, QEvent *event)
@@ -15,7 +20,6 @@ bool Focus_Link_Guard::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::PlatformSurface && watched->isWindowType()
         && static_cast<QPlatformSurfaceEvent *>(event)->surfaceEventType()
             == QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed)
-        QObject::disconnect(
-            static_cast<QWindow *>(watched), &QWindow::focusObjectChanged, qApp, nullptr);
+        disconnect(static_cast<QWindow *>(watched), &QWindow::focusObjectChanged, qApp, nullptr);
     return false;
 }

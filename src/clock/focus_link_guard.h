@@ -9,9 +9,9 @@
 // it made from the window to the application when the window was activated.
 // Activated again, the window gets one more. A window opened and closed a few
 // times a day for weeks would gather thousands of them, each run on every
-// focus change inside it. Watching the whole application, this guard takes
-// the connection back as the native handle goes; the next activation makes it
-// anew, once.
+// focus change inside it. Watching each window that has had the focus, this
+// guard takes the connection back as the native handle goes; the next
+// activation makes it anew, once.
 class Focus_Link_Guard : public QObject
 {
     Q_OBJECT
