@@ -24,8 +24,8 @@ packages=(
     xvfb xauth x11-utils xdotool openbox imagemagick
     pulseaudio pulseaudio-utils faketime
     # for the benchmark script: the classic X clock to compare with, callgrind,
-    # strace for when a frame is sent, GNU time for the soak
-    x11-apps valgrind strace time
+    # strace for when a frame is sent
+    x11-apps valgrind strace
     desktop-file-utils appstream
 )
 
