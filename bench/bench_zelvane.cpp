@@ -16,7 +16,9 @@ struct Quiet
     Quiet()
     {
         std::fflush(stdout);
-        dup2(open("/dev/null", O_WRONLY), STDOUT_FILENO);
+        const int nowhere = open("/dev/null", O_WRONLY);
+        dup2(nowhere, STDOUT_FILENO);
+        close(nowhere);
     }
     ~Quiet()
     {

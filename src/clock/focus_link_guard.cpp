@@ -17,7 +17,7 @@ Focus_Link_Guard::Focus_Link_Guard(QObject *parent) : QObject(parent)
 
 bool Focus_Link_Guard::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::PlatformSurface && watched->isWindowType()
+    if (event->type() == QEvent::PlatformSurface // only windows are watched
         && static_cast<QPlatformSurfaceEvent *>(event)->surfaceEventType()
             == QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed)
         disconnect(static_cast<QWindow *>(watched), &QWindow::focusObjectChanged, qApp, nullptr);
