@@ -39,11 +39,12 @@ PY
     fi
     if ! cmake --build "$scratch/build" -j "$(nproc)" >/dev/null 2>&1; then
         verdict="caught (does not build)"
-    elif failed=$(cd "$scratch/build" && ctest -j "$((2 * $(nproc)))" --timeout 300 -E "${ZELVANE_MUTANT_SKIP:-^$}" 2>&1); then
+    elif failed=$(cd "$scratch/build" && ctest -j "$((2 * $(nproc)))" --timeout 300 --output-on-failure -E "${ZELVANE_MUTANT_SKIP:-^$}" 2>&1); then
         verdict="MISSED"
     else
-        # Which tests caught it, for seeing what each test is worth.
+        # Which tests and test functions caught it, for seeing what each is worth.
         verdict="caught by $(grep -oE '[0-9]+ - tst_[a-z_]+' <<<"$failed" | cut -d' ' -f3 | paste -sd,)"
+        verdict+=" ($(grep -oE 'FAIL!  : Tst_[A-Za-z_]+::[a-z_]+' <<<"$failed" | sed 's/.*:://' | sort -u | paste -sd,))"
     fi
     [[ "$verdict" == MISSED ]] && missed=$((missed + 1)) || caught=$((caught + 1))
     echo "$verdict  $n $file: $text -> $replacement"
