@@ -26,7 +26,7 @@ packages=(
     # for the benchmark script: the classic X clock to compare with, callgrind,
     # strace for when a frame is sent
     x11-apps valgrind strace
-    desktop-file-utils appstream
+    desktop-file-utils appstream linkchecker
 )
 
 as_root() {

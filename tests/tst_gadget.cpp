@@ -967,9 +967,11 @@ void Tst_Gadget::every_window_speaks_the_language_and_every_text_fits()
     for (int entry = 0; entry < 64; ++entry, press(browser, "next_button"))
         check_fit(browser, QStringLiteral("maxim browser at %1").arg(entry), faults);
     QWidget *japanese_maxims = choose(clock, "japanese_radio", "numeric_radio", "Maxim_Word_Ja");
-    for (int entry = 0; entry < 40; ++entry, press(japanese_maxims, "next_button"))
+    for (int entry = 0; entry < 40; ++entry, press(japanese_maxims, "next_button")) {
         check_fit(
             japanese_maxims, QStringLiteral("Japanese maxim browser at %1").arg(entry), faults);
+        QCOMPARE(texts(japanese_maxims, {"no_label"}), in_language("No=%1", "番号：%1").arg(entry));
+    }
     // The toolkit's own menu of a text area, as a right click opens it.
     QContextMenuEvent right_click(QContextMenuEvent::Mouse, {}, {});
     QApplication::sendEvent(
