@@ -7,7 +7,6 @@
 #include "japanese_catalogue.h"
 #include "maxim_entry.h"
 #include "maxim_word.h"
-#include "maxim_word_ja.h"
 #include "mini_omikuji.h"
 #include "time_source.h"
 
@@ -305,20 +304,16 @@ QString broken_rule(const Alarm_Timer *countdown)
         const QString name = window->metaObject()->className();
         if (!seen.insert(name).second)
             return "two " + name + " windows shown";
-        // A browser's number lies in its catalogue; its Next and Back follow it.
+        // A maxim's number lies in its catalogue; a browser's Back and Next follow it.
         auto *number = window->findChild<QLabel *>("no_label");
-        auto *next = window->findChild<QAbstractButton *>("next_button");
-        auto *back = window->findChild<QAbstractButton *>("back_button");
-        const int count = name.endsWith("_Ja") ? 40 : 64,
+        auto *back = window->findChild<QWidget *>("back_button");
+        auto *next = window->findChild<QWidget *>("next_button");
+        const int last = name.endsWith("_Ja") ? 39 : 63,
                   n = number ? number->text().mid(3).toInt() : 0;
-        const int current
-            = count == 40 ? Maxim_Word_Ja::current_number() : Maxim_Word::current_number();
-        if (number && (!number->text().startsWith("No=") || n < 0 || n >= count))
+        if (number && (!number->text().startsWith("No=") || n < 0 || n > last))
             return name + " shows " + number->text();
-        if (back
-            && (n != current || next->isEnabled() != (n < count - 1)
-                || back->isEnabled() != (n > 0)))
-            return name + " buttons wrong at " + number->text();
+        if (back && (back->isEnabled() != (n > 0) || next->isEnabled() != (n < last)))
+            return name + " has Back and Next wrong at " + number->text();
     }
     if (countdown->intValue() < 0 || countdown->intValue() > 300)
         return QStringLiteral("the countdown shows %1").arg(countdown->intValue());
@@ -689,7 +684,7 @@ private slots:
         QCOMPARE(texts(drawing, result), QStringLiteral("No fortune set||||"));
     }
 
-    void chinese_maxims_read_forward_and_back()
+    void maxims_read_forward_and_back()
     {
         Date_Time_Screen *screen = nullptr;
         QWidget *browser = choose(screen, "chinese_radio", "numeric_radio", "Maxim_Word");
@@ -715,9 +710,6 @@ private slots:
         for (const char *entry : {"No=0|Hijyouhatokunomotonari|Kenjyou koso Toku no kihon de aru",
                  "No=20|Fuuki ni site kokyou ni kaerazaru ha syuu wo kite yoruikugagotosi|31seikou "
                  "nisite",
-                 "No=27|Syakuroku no yo rutokoro hasonnbou no ki nari|43.syakuroku ha syakui to "
-                 "houroku",
-                 "No=61|syunnsyuu ni gisenn nasi|95 syuusyuujidaini seigino tatakaihanakatta",
                  "No=63|taiki ha bannseisu|97.kane ya kanae noyouna"})
             QCOMPARE(read[QString(entry).section('|', 0, 0).mid(3).toInt()], entry);
         // Headings and texts keep their line breaks.
@@ -744,17 +736,11 @@ private slots:
         browser->findChild<QWidget *>("next_button")->setFocus();
         QCOMPARE(focus_moves.size(), 2);
         QVERIFY(!enabled(browser, "back_button") && enabled(browser, "next_button"));
-        QVERIFY(!choose(screen, "close_radio", "random_radio", "Maxim_Word_Rand"));
-        QVERIFY(!window_of("Main_Maxim_Screen"));
-    }
 
-    void japanese_maxims_keep_their_place()
-    {
-        Date_Time_Screen *screen = nullptr;
-        QWidget *browser = choose(screen, "japanese_radio", "numeric_radio", "Maxim_Word_Ja");
+        // The Japanese browser keeps its place when closed.
+        browser = choose(screen, "japanese_radio", "numeric_radio", "Maxim_Word_Ja");
         QCOMPARE(placed(browser), QRect(630, 220, 500, 380));
         QCOMPARE(shown(browser), "No=0|1.Omoitukuhito|Hitto gaderuto");
-        Output_Capture output;
         for (int n = 1; n < 40; ++n)
             press(browser, "next_button");
         QCOMPARE(shown(browser), "No=39|40Hito ga jibunn kara|Seikousiteru hito ha");
@@ -762,10 +748,11 @@ private slots:
         output.take_lines();
         press(browser, "back_button");
         QCOMPARE(output.take_lines().mid(2), QStringList({"i2=38"}));
-        QCOMPARE(shown(browser).section('|', 1, 1), "39Sippai sitemo");
         press(browser, "close_button");
         QCOMPARE(choose(screen, "japanese_radio", "numeric_radio", "Maxim_Word_Ja"), browser);
-        QVERIFY(shown(browser).startsWith("No=38|"));
+        QCOMPARE(shown(browser).section('|', 0, 1), "No=38|39Sippai sitemo");
+        QVERIFY(!choose(screen, "close_radio", "random_radio", "Maxim_Word_Rand"));
+        QVERIFY(!window_of("Main_Maxim_Screen"));
     }
 
     // The Japanese window seeds from the time and draws first, the Chinese
@@ -812,8 +799,7 @@ void Tst_Gadget::random_events()
     const quint64 seed
         = qEnvironmentVariable("ZELVANE_SEED", QString::number(std::random_device()()))
               .toULongLong();
-    const int asked = qEnvironmentVariableIntValue("ZELVANE_EVENTS"),
-              events = asked > 0 ? asked : 5000;
+    const int events = qEnvironmentVariable("ZELVANE_EVENTS", "5000").toInt();
     std::fprintf(stderr, "exerciser: ZELVANE_SEED=%llu ZELVANE_EVENTS=%d\n", seed, events);
     std::mt19937_64 random(seed);
     auto pick = [&](int n) { return n > 0 ? int(random() % quint64(n)) : 0; };

@@ -25,7 +25,6 @@ public:
     // Any instance serves: the catalogue is the program's, not the window's.
     QString Get_Maxim_Text(int number, int column) const;
 
-    static int current_number() { return i; }
     // The texts last fetched for entry number (0 to maxim_count - 1).
     const Maxim_Entry &entry(int number) const
     {
