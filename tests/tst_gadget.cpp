@@ -448,7 +448,7 @@ private slots:
         QCOMPARE(output.take_lines().count("jiho check ok"), 6);
     }
 
-    void every_button_opens_its_window_in_place()
+    void every_window_opens_in_place_and_keeps_its_ways()
     {
         // Button, window, title, place (null: where the window system puts it),
         // size (invalid: the window's own), kept on top.
@@ -461,6 +461,7 @@ private slots:
             {"help_button", "Help_Screen", "How to use screen", {}, {460, 560}, true},
             {"version_button", "Version_Screen", "Version screen", {530, 460}, {400, 210}, false},
         };
+        stand_clock_at(QDateTime(QDate(2009, 3, 5), QTime(23, 59, 59)));
         Date_Time_Screen *screen = nullptr;
         QWidget *menu = open_menu(screen);
         QCOMPARE(placed(menu), QRect(660, 475, 260, 150));
@@ -491,6 +492,25 @@ private slots:
         QCOMPARE(lines.values().at(4), QStringLiteral("E-mail: zelvane@example.org"));
         press(version, "ok_button");
         QVERIFY(!version->isVisible());
+
+        // The calendar marks the day it was opened on, and keeps it; the
+        // help opens on its index, and goes back there when opened again.
+        auto *calendar = qobject_cast<QCalendarWidget *>(window_of("Calender_Show"));
+        QVERIFY(calendar->isGridVisible() && calendar->isNavigationBarVisible());
+        QCOMPARE(calendar->selectedDate(), QDate(2009, 3, 5));
+        calendar->close();
+        stand_clock_at(QDateTime(QDate(2009, 3, 6), QTime(0, 0, 1)));
+        press(open_menu(screen), "calender_button");
+        QCOMPARE(calendar->selectedDate(), QDate(2009, 3, 5));
+        auto *help = qobject_cast<QTextBrowser *>(window_of("Help_Screen"));
+        QCOMPARE(help->source().fileName(), QStringLiteral("index.html"));
+        QVERIFY(help->toPlainText().size() > 100);
+        QTest::keyClick(help, Qt::Key_Tab);
+        QTest::keyClick(help, Qt::Key_Return);
+        QCOMPARE(help->source().fileName(), QStringLiteral("clock.html"));
+        help->close();
+        press(open_menu(screen), "help_button");
+        QCOMPARE(help->source().fileName(), QStringLiteral("index.html"));
     }
 
     // Presets and start, stop and reset by clicks; at 0 the bell and the
@@ -588,31 +608,6 @@ private slots:
             press(window_of("Version_Screen"), "ok_button");
         }),
             0);
-    }
-
-    void calendar_and_help_keep_their_ways()
-    {
-        stand_clock_at(QDateTime(QDate(2009, 3, 5), QTime(23, 59, 59)));
-        Date_Time_Screen *screen = nullptr;
-        press(open_menu(screen), "calender_button");
-        auto *calendar = qobject_cast<QCalendarWidget *>(window_of("Calender_Show"));
-        QVERIFY(calendar->isGridVisible() && calendar->isNavigationBarVisible());
-        QCOMPARE(calendar->selectedDate(), QDate(2009, 3, 5));
-        calendar->close();
-        stand_clock_at(QDateTime(QDate(2009, 3, 6), QTime(0, 0, 1)));
-        press(open_menu(screen), "calender_button");
-        QCOMPARE(calendar->selectedDate(), QDate(2009, 3, 5));
-
-        press(open_menu(screen), "help_button");
-        auto *help = qobject_cast<QTextBrowser *>(window_of("Help_Screen"));
-        QCOMPARE(help->source().fileName(), QStringLiteral("index.html"));
-        QVERIFY(help->toPlainText().size() > 100);
-        QTest::keyClick(help, Qt::Key_Tab);
-        QTest::keyClick(help, Qt::Key_Return);
-        QCOMPARE(help->source().fileName(), QStringLiteral("clock.html"));
-        help->close();
-        press(open_menu(screen), "help_button");
-        QCOMPARE(help->source().fileName(), QStringLiteral("index.html"));
     }
 
     void fortune_drawn_from_the_clock()
