@@ -12,7 +12,6 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -222,15 +221,16 @@ QWidget *choose(Date_Time_Screen *&screen, const char *kind, const char *method,
 void check_fit(QWidget *window, const QString &name, QStringList &faults)
 {
     QApplication::processEvents(); // the layout and size the user sees
-    // ASCII with a letter, but for the texts that stay as they are in Japanese too.
-    static const QRegularExpression english(
-        "^(?!OK$|No=\\d+$|E-mail: )[ -~\\n]*[A-Za-z][ -~\\n]*$");
+    // ASCII with a letter, but for the texts that stay as they are in Japanese
+    // too: OK, the mail address and the Chinese browser's number.
+    static const QRegularExpression english("^(?!OK$|E-mail: )[ -~\\n]*[A-Za-z][ -~\\n]*$");
     const bool japanese = QLocale::system().language() == QLocale::Japanese;
     QRegion covered;
     for (QWidget *widget : window->findChildren<QWidget *>() + QWidgetList {window}) {
         const QString text = widget->property("text").toString();
         for (const QString &shown : {text, widget->toolTip(), widget->windowTitle()})
-            if (japanese && widget->isVisible() && shown.contains(english))
+            if (japanese && widget->isVisible() && shown.contains(english)
+                && !(window->inherits("Maxim_Word") && shown.startsWith("No=")))
                 faults << shown + " in " + name + " is not in Japanese";
         auto *button = qobject_cast<QPushButton *>(widget);
         if (!(button || widget->inherits("QLabel")) || !widget->isVisible() || text.isEmpty())
@@ -484,12 +484,9 @@ private slots:
         QVERIFY(!window_of("Right_Menu"));
 
         QWidget *version = window_of("Version_Screen");
-        QMap<int, QString> lines; // top to bottom
-        for (QLabel *line : version->findChildren<QLabel *>())
-            lines.insert(line->mapTo(version, QPoint()).y(), line->text());
-        QCOMPARE(lines.values().mid(0, 3).join('|'),
-            "Soft name:Zelvane|Version:version 1.00|Author:The Zelvane developers");
-        QCOMPARE(lines.values().at(4), QStringLiteral("E-mail: zelvane@example.org"));
+        QCOMPARE(texts(version, {"name_label", "version_label", "author_label", "mail_label"}),
+            "Soft name:Zelvane|Version:version 1.00|Author:The Zelvane developers|E-mail: "
+            "zelvane@example.org");
         press(version, "ok_button");
         QVERIFY(!version->isVisible());
 
@@ -904,8 +901,7 @@ void Tst_Gadget::every_window_speaks_the_language_and_every_text_fits()
     QCOMPARE(qobject_cast<QTextBrowser *>(window_of("Help_Screen"))->documentTitle(),
         in_language("Zelvane help", "ゼルヴァーネのヘルプ"));
 
-    // Each grade in every slot, so any digit drawn shows it; no fortune
-    // outside the table.
+    // Each grade in every slot, so any digit drawn shows it.
     auto *config = static_cast<Config_Mini_Omikuji *>(window_of("Config_Mini_Omikuji"));
     Mini_Omikuji *fortune = config->drawing_window();
     for (int grade = 1; grade <= 12; ++grade) {
@@ -918,21 +914,15 @@ void Tst_Gadget::every_window_speaks_the_language_and_every_text_fits()
             QCOMPARE(texts(fortune, result), fortune_of(grade));
         press(fortune, "close_button");
     }
-    QCOMPARE(Mini_Omikuji::Unsei_Name(-1) + Mini_Omikuji::Study_Text(12)
-            + Mini_Omikuji::Lover_Text(INT_MAX) + Mini_Omikuji::Money_Text(INT_MIN)
-            + Mini_Omikuji::Trouble_Text(-1),
-        QString());
 
     press(window_of("Main_Maxim_Screen"), "select_button");
     QWidget *browser = window_of("Maxim_Word");
     for (int entry = 0; entry < 64; ++entry, press(browser, "next_button"))
         check_fit(browser, QStringLiteral("maxim browser at %1").arg(entry), faults);
     QWidget *japanese_maxims = choose(clock, "japanese_radio", "numeric_radio", "Maxim_Word_Ja");
-    for (int entry = 0; entry < 40; ++entry, press(japanese_maxims, "next_button")) {
+    for (int entry = 0; entry < 40; ++entry, press(japanese_maxims, "next_button"))
         check_fit(
             japanese_maxims, QStringLiteral("Japanese maxim browser at %1").arg(entry), faults);
-        QCOMPARE(texts(japanese_maxims, {"no_label"}), in_language("No=%1", "番号：%1").arg(entry));
-    }
     // The toolkit's own menu of a text area, as a right click opens it.
     QContextMenuEvent right_click(QContextMenuEvent::Mouse, {}, {});
     QApplication::sendEvent(

@@ -6,7 +6,6 @@
 
 #include <QtTest>
 #include <QtWidgets>
-#include <cmath>
 #include <numeric>
 
 namespace {
@@ -332,7 +331,7 @@ private slots:
                 jump = qMax(jump, qAbs(at[0] - at[-1]));
             double rms = 0.0, previous = 0.0;
             for (const qint16 *at = samples; at + 441 <= end; at += 441, previous = rms) {
-                rms = std::sqrt(std::inner_product(at, at + 441, at, 0.0) / 441);
+                rms = qSqrt(std::inner_product(at, at + 441, at, 0.0) / 441);
                 strokes += rms > 1000.0 && rms > 1.4 * previous;
             }
             QVERIFY2(jump < 12000, qPrintable(QString("jiho%1 jumps by %2").arg(n).arg(jump)));
