@@ -114,9 +114,9 @@ QString texts(const QWidget *window, const QStringList &names)
     return found.join('|');
 }
 
-QDateTime at(int hour, int minute, int second, int ms = 0, QDate day = {2009, 3, 5})
+QDateTime at(int hour, int minute, int second, QDate day = {2009, 3, 5})
 {
-    return QDateTime(day, QTime(hour, minute, second, ms));
+    return QDateTime(day, QTime(hour, minute, second));
 }
 
 Date_Time_Screen *clock_after_clicks(int clicks)
@@ -375,7 +375,7 @@ private slots:
         QCOMPARE(screen->text() + output.take_lines().join(' '), QStringLiteral("2009.3.5"));
 
         // The names of the months and of the two-hour periods.
-        const auto month = [](int m) { return at(12, 0, 0, 0, QDate(2010, m, 9)); };
+        const auto month = [](int m) { return at(12, 0, 0, QDate(2010, m, 9)); };
         const std::tuple<QDateTime, int, const char *> rows[] = {
             {month(1), 1, "Usi no Tuki|January"}, {month(7), 1, "Hituji no Tuki|July"},
             {month(8), 1, "Saru no Tuki|August "}, {month(10), 0, "2010.10.9|inu no Tuki"},
@@ -782,8 +782,9 @@ void Tst_Gadget::random_events()
     QSignalSpy rung(&chimes, &Chime_Bank::chime_requested);
     // The program's trace lines are many; they go nowhere while the storm runs.
     std::fflush(stdout);
-    const int saved_stdout = dup(STDOUT_FILENO);
-    dup2(open("/dev/null", O_WRONLY), STDOUT_FILENO);
+    const int saved_stdout = dup(STDOUT_FILENO), nowhere = open("/dev/null", O_WRONLY);
+    dup2(nowhere, STDOUT_FILENO);
+    close(nowhere);
     auto clock = std::make_unique<Date_Time_Screen>();
     clock->show();
     const QWidgetList all = QApplication::topLevelWidgets();
@@ -863,6 +864,7 @@ void Tst_Gadget::random_events()
     }
     std::fflush(stdout);
     dup2(saved_stdout, STDOUT_FILENO);
+    close(saved_stdout);
     std::fprintf(stderr, "exerciser: %ld events up to %s, %ld chimes\n", event,
         qPrintable(Time_Source::now().toString()), chimes_rung);
     std::fprintf(stderr, "exerciser: %ld KiB resident at the end\n", resident_kib());
