@@ -17,8 +17,8 @@ exerciser="${ZELVANE_BUILD:-$here/build}/tests/tst_gadget"
 source "$here/bench/private_display.sh"
 trap 'kill $xvfb; rm -rf "$work"' EXIT
 
-# Runs the storm n events long; prints its peak resident memory in KiB, read
-# from /proc while it runs (it only grows, so the last reading is the peak).
+# Runs the storm n events long; prints its peak resident memory in KiB: the
+# high-water mark (VmHWM) read from /proc while it runs, its last reading.
 storm() {
     # As the program starts: X requests without shared memory. The program's
     # trace lines go nowhere.
