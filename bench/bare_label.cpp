@@ -21,9 +21,8 @@ int main(int argc, char *argv[])
     label.setText(QDate::currentDate().toString(QStringLiteral("yyyy.M.d")));
     QTimer tick;
     if (application.arguments().contains(QStringLiteral("--tick"))) {
-        QObject::connect(&tick, &QTimer::timeout, [&] {
-            label.setText(QTime::currentTime().toString(QStringLiteral("h:m:ss")));
-        });
+        QObject::connect(&tick, &QTimer::timeout,
+            [&] { label.setText(QTime::currentTime().toString(QStringLiteral("h:m:ss"))); });
         tick.start(1000);
     }
     label.show();

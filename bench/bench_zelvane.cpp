@@ -2,8 +2,8 @@
 // How much the gadget costs while it sits on the desktop all day: the refresh
 // it runs every second, the chime check, and building the whole window tree
 // at start-up. Run: QT_QPA_PLATFORM=offscreen build/bench/bench_zelvane
-#include "date_time_screen.h"
-#include "time_source.h"
+#include "clock/date_time_screen.h"
+#include "core/time_source.h"
 
 #include <QtTest>
 #include <fcntl.h>

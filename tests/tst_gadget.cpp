@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "alarm_timer.h"
-#include "chime_bank.h"
-#include "config_mini_omikuji.h"
-#include "date_time_screen.h"
-#include "japanese_catalogue.h"
-#include "maxim_entry.h"
-#include "mini_omikuji.h"
-#include "time_source.h"
+#include "clock/date_time_screen.h"
+#include "core/chime_bank.h"
+#include "core/japanese_catalogue.h"
+#include "core/time_source.h"
+#include "fortune/config_mini_omikuji.h"
+#include "fortune/mini_omikuji.h"
+#include "maxim/maxim_entry.h"
+#include "tools/alarm_timer.h"
 
 #include <QtTest>
 #include <QtWidgets>

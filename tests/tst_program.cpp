@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_maxim_screen.h"
-#include "maxim_word_ja.h"
-#include "platform_choice.h"
-#include "right_menu.h"
+#include "core/platform_choice.h"
+#include "maxim/main_maxim_screen.h"
+#include "maxim/maxim_word_ja.h"
+#include "menu/right_menu.h"
 
 #include <QtTest>
 #include <QtWidgets>

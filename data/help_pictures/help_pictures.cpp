@@ -5,20 +5,20 @@
 // (QT_QPA_PLATFORM=offscreen) and commit the pictures. On a Japanese system
 // (LANG=ja_JP.UTF-8) it shows the windows with the program's catalogue and
 // writes the pictures of the Japanese pages, <data folder>/html/ja/images.
-#include "alarm_timer.h"
-#include "calender_show.h"
-#include "config_mini_omikuji.h"
-#include "date_time_screen.h"
-#include "help_screen.h"
-#include "japanese_catalogue.h"
-#include "main_maxim_screen.h"
-#include "maxim_word.h"
-#include "maxim_word_ja.h"
-#include "maxim_word_rand.h"
-#include "mini_omikuji.h"
-#include "right_menu.h"
-#include "time_source.h"
-#include "version_screen.h"
+#include "clock/date_time_screen.h"
+#include "core/japanese_catalogue.h"
+#include "core/time_source.h"
+#include "fortune/config_mini_omikuji.h"
+#include "fortune/mini_omikuji.h"
+#include "maxim/main_maxim_screen.h"
+#include "maxim/maxim_word.h"
+#include "maxim/maxim_word_ja.h"
+#include "maxim/maxim_word_rand.h"
+#include "menu/right_menu.h"
+#include "tools/alarm_timer.h"
+#include "tools/calender_show.h"
+#include "tools/help_screen.h"
+#include "tools/version_screen.h"
 
 #include <QApplication>
 #include <QDir>

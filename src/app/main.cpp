@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "chime_bank.h"
-#include "data_folder.h"
-#include "date_time_screen.h"
-#include "japanese_catalogue.h"
-#include "platform_choice.h"
+#include "clock/date_time_screen.h"
+#include "core/chime_bank.h"
+#include "core/data_folder.h"
+#include "core/japanese_catalogue.h"
+#include "core/platform_choice.h"
 
 #include <QApplication>
 #include <QProcessEnvironment>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "chime_schedule.h"
+#include "clock/chime_schedule.h"
 
-#include "time_names.h"
+#include "clock/time_names.h"
 
 namespace {
 constexpr qint64 hour_seconds = 3600;

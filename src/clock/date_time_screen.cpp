@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "date_time_screen.h"
+#include "clock/date_time_screen.h"
 
-#include "chime_bank.h"
-#include "fit_text.h"
-#include "focus_link_guard.h"
-#include "right_menu.h"
-#include "time_names.h"
-#include "time_source.h"
+#include "clock/time_names.h"
+#include "core/chime_bank.h"
+#include "core/fit_text.h"
+#include "core/focus_link_guard.h"
+#include "core/time_source.h"
+#include "menu/right_menu.h"
 
 #include <QDate>
 #include <QFont>

@@ -2,7 +2,7 @@
 #ifndef DATE_TIME_SCREEN_H
 #define DATE_TIME_SCREEN_H
 
-#include "chime_schedule.h"
+#include "clock/chime_schedule.h"
 
 #include <QDateTime>
 #include <QLabel>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "time_names.h"
+#include "clock/time_names.h"
 
 #include <QTime>
 #include <QtGlobal>

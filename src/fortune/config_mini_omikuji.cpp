@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "config_mini_omikuji.h"
+#include "fortune/config_mini_omikuji.h"
 
-#include "fortune_table.h"
-#include "mini_omikuji.h"
+#include "fortune/fortune_table.h"
+#include "fortune/mini_omikuji.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

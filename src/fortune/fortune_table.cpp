@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fortune_table.h"
+#include "fortune/fortune_table.h"
 
 #include <QtGlobal>
 

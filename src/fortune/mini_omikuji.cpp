@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mini_omikuji.h"
+#include "fortune/mini_omikuji.h"
 
-#include "fit_text.h"
-#include "fortune_table.h"
+#include "core/fit_text.h"
+#include "fortune/fortune_table.h"
 
 #include <QBrush>
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "chinese_maxims.h"
+#include "maxim/chinese_maxims.h"
 
 #include <QCoreApplication>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "japanese_maxims.h"
+#include "maxim/japanese_maxims.h"
 
 #include <QCoreApplication>
 

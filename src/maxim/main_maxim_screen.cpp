@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_maxim_screen.h"
+#include "maxim/main_maxim_screen.h"
 
-#include "maxim_word.h"
-#include "maxim_word_ja.h"
-#include "maxim_word_rand.h"
-#include "maxim_word_rand_ja.h"
+#include "maxim/maxim_word.h"
+#include "maxim/maxim_word_ja.h"
+#include "maxim/maxim_word_rand.h"
+#include "maxim/maxim_word_rand_ja.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

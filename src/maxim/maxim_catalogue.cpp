@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "maxim_catalogue.h"
+#include "maxim/maxim_catalogue.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "maxim_seed.h"
+#include "maxim/maxim_seed.h"
 
-#include "time_source.h"
+#include "core/time_source.h"
 
 #include <cstdlib>
 

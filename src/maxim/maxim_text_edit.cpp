@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "maxim_text_edit.h"
+#include "maxim/maxim_text_edit.h"
 
 #include <QMimeData>
 

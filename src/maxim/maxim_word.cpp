@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "maxim_word.h"
+#include "maxim/maxim_word.h"
 
-#include "chinese_maxims.h"
-#include "maxim_catalogue.h"
-#include "maxim_layout.h"
+#include "maxim/chinese_maxims.h"
+#include "maxim/maxim_catalogue.h"
+#include "maxim/maxim_layout.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "maxim_word_ja.h"
+#include "maxim/maxim_word_ja.h"
 
-#include "japanese_maxims.h"
-#include "maxim_catalogue.h"
-#include "maxim_layout.h"
-#include "maxim_text_edit.h"
+#include "maxim/japanese_maxims.h"
+#include "maxim/maxim_catalogue.h"
+#include "maxim/maxim_layout.h"
+#include "maxim/maxim_text_edit.h"
 
 #include <QLabel>
 #include <QPushButton>

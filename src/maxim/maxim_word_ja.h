@@ -2,7 +2,7 @@
 #ifndef MAXIM_WORD_JA_H
 #define MAXIM_WORD_JA_H
 
-#include "maxim_entry.h"
+#include "maxim/maxim_entry.h"
 
 #include <QWidget>
 #include <memory>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "maxim_word_rand.h"
+#include "maxim/maxim_word_rand.h"
 
-#include "maxim_entry.h"
-#include "maxim_layout.h"
-#include "maxim_seed.h"
-#include "maxim_word.h"
+#include "maxim/maxim_entry.h"
+#include "maxim/maxim_layout.h"
+#include "maxim/maxim_seed.h"
+#include "maxim/maxim_word.h"
 
 #include <QLabel>
 #include <QPushButton>

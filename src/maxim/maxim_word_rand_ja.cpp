@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "maxim_word_rand_ja.h"
+#include "maxim/maxim_word_rand_ja.h"
 
-#include "maxim_entry.h"
-#include "maxim_layout.h"
-#include "maxim_seed.h"
-#include "maxim_text_edit.h"
-#include "maxim_word_ja.h"
+#include "maxim/maxim_entry.h"
+#include "maxim/maxim_layout.h"
+#include "maxim/maxim_seed.h"
+#include "maxim/maxim_text_edit.h"
+#include "maxim/maxim_word_ja.h"
 
 #include <QLabel>
 #include <QPushButton>

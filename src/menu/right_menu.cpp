@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "right_menu.h"
+#include "menu/right_menu.h"
 
-#include "alarm_timer.h"
-#include "calender_show.h"
-#include "config_mini_omikuji.h"
-#include "help_screen.h"
-#include "main_maxim_screen.h"
-#include "maxim_seed.h"
-#include "version_screen.h"
+#include "fortune/config_mini_omikuji.h"
+#include "maxim/main_maxim_screen.h"
+#include "maxim/maxim_seed.h"
+#include "tools/alarm_timer.h"
+#include "tools/calender_show.h"
+#include "tools/help_screen.h"
+#include "tools/version_screen.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

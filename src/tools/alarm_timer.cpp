@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "alarm_timer.h"
-#include "chime_bank.h"
-#include "display_blinker.h"
+#include "tools/alarm_timer.h"
+#include "core/chime_bank.h"
+#include "tools/display_blinker.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>

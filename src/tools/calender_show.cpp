@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calender_show.h"
+#include "tools/calender_show.h"
 
-#include "time_source.h"
+#include "core/time_source.h"
 
 #include <QDate>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "display_blinker.h"
+#include "tools/display_blinker.h"
 
 #include <QEvent>
 #include <QPalette>

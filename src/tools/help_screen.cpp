@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "help_screen.h"
+#include "tools/help_screen.h"
 
-#include "data_folder.h"
+#include "core/data_folder.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "version_screen.h"
+#include "tools/version_screen.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform_choice.h"
+#include "core/platform_choice.h"
 
 #include <QProcessEnvironment>
 

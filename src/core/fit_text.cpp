@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fit_text.h"
+#include "core/fit_text.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "time_source.h"
+#include "core/time_source.h"
 
 namespace {
 std::function<QDateTime()> &reader()

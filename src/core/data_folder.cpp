@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "data_folder.h"
+#include "core/data_folder.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "japanese_catalogue.h"
+#include "core/japanese_catalogue.h"
 
-#include "data_folder.h"
+#include "core/data_folder.h"
 
 #include <QCoreApplication>
 #include <QDir>

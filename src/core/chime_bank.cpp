@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "chime_bank.h"
+#include "core/chime_bank.h"
 
-#include "data_folder.h"
+#include "core/data_folder.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "focus_link_guard.h"
+#include "core/focus_link_guard.h"
 
 #include <QGuiApplication>
 #include <QPlatformSurfaceEvent>
