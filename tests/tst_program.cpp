@@ -294,7 +294,7 @@ private slots:
         Program_Run installed;
         installed.setProgram(scratch.filePath("prefix/bin/zelvane"));
         QVERIFY(installed.start_in(with(on_display, {"LC_ALL=ja_JP.UTF-8"}), nothing));
-        QVERIFY(window("ゼルヴァーネ(時計+)"));
+        QVERIFY(window("ゼルヴァーネ（時計+）"));
         QCOMPARE(installed.output().count("not found"), 0);
     }
 
