@@ -12,7 +12,7 @@
     <name>Config_Mini_Omikuji</name>
     <message>
         <source>Zelvane Uranai Config</source>
-        <translation>ゼルヴァーネ占い 設定</translation>
+        <translation>ゼルヴァーネ占いの設定</translation>
     </message>
     <message>
         <source>Select Omikuji type,please</source>
@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>There are No entry,retry setting</source>
-        <translation>未入力の欄があります。設定し直してください</translation>
+        <translation>運勢が未設定の枠があります。設定し直してください。</translation>
     </message>
     <message>
         <source>Daikichi</source>
@@ -95,7 +95,7 @@
     <name>Date_Time_Screen</name>
     <message>
         <source>Zelvane(Clock+)</source>
-        <translation>ゼルヴァーネ(時計+)</translation>
+        <translation>ゼルヴァーネ（時計+）</translation>
     </message>
     <message>
         <source>yyyy.M.d</source>
@@ -258,11 +258,11 @@
     <name>Help_Screen</name>
     <message>
         <source>How to use screen</source>
-        <translation>使い方画面</translation>
+        <translation>ヘルプ画面</translation>
     </message>
     <message>
         <source>The help pages are missing: html/index.html is in none of %1.</source>
-        <translation>ヘルプのページがありません：html/index.html は %1 のどこにもありません。</translation>
+        <translation>ヘルプのページが見つかりません。html/index.html は %1 のどこにもありません。</translation>
     </message>
 </context>
 <context>
@@ -312,7 +312,7 @@
     </message>
     <message>
         <source>Kenjyou koso Toku no kihon de aru</source>
-        <translation>謙譲こそ徳の基本である</translation>
+        <translation>謙譲こそ徳の基本である。</translation>
     </message>
     <message>
         <source>Shusinmitiwo yuzurumohyappowo magezu</source>
@@ -322,9 +322,9 @@
         <source>Shougainiwatatte mitiwoyuzuttatositemo sono goukeiha hyapponimo mitanai
 
 Syakaijintositeno Itibantaisetunasikaku,Kenjyou no kokoro</source>
-        <translation>生涯にわたって道を譲ったとしても、その合計は百歩にも満たない
+        <translation>生涯にわたって道を譲ったとしても、その合計は百歩にも満たない。
 
-社会人としての一番大切な資格、謙譲の心</translation>
+社会人として最も大切な資格は、謙譲の心である。</translation>
     </message>
     <message>
         <source>Ti ha wazawai wo manukaruru wo tattobu</source>
@@ -336,11 +336,11 @@ Syakaijintositeno Itibantaisetunasikaku,Kenjyou no kokoro</source>
 ti toha fukaiyomi no dekirunouryoku
 
  sinjituno ti ha omotedattehyoumeisubekidehanai</source>
-        <translation>智を磨くならば危険から身を避けることができる
+        <translation>智を磨けば、危険から身を避けることができる。
 
-智とは深い読みのできる能力
+智とは、深く先を読む力である。
 
-真実の智は表立って表明すべきではない</translation>
+真の智は、表に出してひけらかすものではない。</translation>
     </message>
     <message>
         <source>Hito nisite sinn nakuba,sonokanaru wo sirazarunari. daisya nigeinaku,
@@ -350,7 +350,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>Hito ni sinnyou ga nakereba nanimo dekinai. Kuruma ni kubiki wo tunagu kanagu ga nakereba ugokanai noto onaji de aru</source>
-        <translation>人に信用がなければ何もできない。車に軛をつなぐ金具がなければ動かないのと同じである</translation>
+        <translation>人に信用がなければ何もできない。軛をつなぐ金具がなければ車が動かないのと同じである。</translation>
     </message>
     <message>
         <source>Sekisinn wo osite Hitono fukutyuuni oku</source>
@@ -358,7 +358,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>Magokoro wo sarakedasite aite wo sinnjireba, hito mo kokoro wo hiraite tukusite kureru</source>
-        <translation>真心をさらけ出して相手を信じれば、人も心を開いて尽くしてくれる</translation>
+        <translation>真心をさらけ出して相手を信じれば、相手も心を開いて尽くしてくれる。</translation>
     </message>
     <message>
         <source>Kafuku ha mon nasi, Tadahitonomanekutokoronari</source>
@@ -366,7 +366,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>Wazawai mo siawase mo kimatta iriguti ha nai. Subete sono hito no okonai ga maneku mono de aru</source>
-        <translation>災いも幸せも決まった入り口はない。すべてその人の行いが招くものである</translation>
+        <translation>災いにも幸せにも決まった入り口はない。すべてはその人の行いが招くものである。</translation>
     </message>
     <message>
         <source>Mizuitattekiyokerebauonasi</source>
@@ -374,7 +374,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>Amari ni keppeki sugiruto hito ha tikayoranai. Sukosi no nigori wo yurusu kokoro ga hituyou</source>
-        <translation>あまりに潔癖すぎると人は近寄らない。少しの濁りを許す心が必要</translation>
+        <translation>あまりに潔癖だと人は寄りつかない。少しの濁りを許す心も必要である。</translation>
     </message>
     <message>
         <source>Kunsi ha gi nisatori shouninn ha ri nisatoru</source>
@@ -382,7 +382,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>Rippa na hito ha nani ga tadasii ka wo kangae, syoujinn ha nani ga toku ka bakari wo kangaeru</source>
-        <translation>立派な人は何が正しいかを考え、小人は何が得かばかりを考える</translation>
+        <translation>立派な人は何が正しいかを考え、小人は何が得かばかりを考える。</translation>
     </message>
     <message>
         <source>Jyousi ha susumigatakusitesirizokiyasusi. sonotugi hasusumiyasukusitesirizokiyasusi.sono sita ha susumiyasukusite sirizokiyasusi</source>
@@ -390,7 +390,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>Mottomosuguretajinnbutuha suikyosaretemoyouiniukenaiga yamerutoki hakireini mi wohiku.sonotuginokurasu ha suikyosarerutoyorokonndeouji yamerutokiha assarihiku saiteinokurasu ha suikyosareru to yorokonnde oujiru ga yamerutoki hayameyoutosinaininngennde aru</source>
-        <translation>最も優れた人物は推挙されても容易に受けないが、辞める時はきれいに身を引く。その次のクラスは推挙されると喜んで応じ、辞める時はあっさり引く。最低のクラスは推挙されると喜んで応じるが、辞める時は辞めようとしない人間である</translation>
+        <translation>最も優れた人物は、推挙されてもたやすくは受けないが、辞めるときはきれいに身を引く。その次の人物は、推挙されれば喜んで応じ、辞めるときもあっさり身を引く。最も劣る人物は、推挙されれば喜んで応じるが、辞めるときになっても辞めようとしない。</translation>
     </message>
     <message>
         <source>Rou yori syou wo mireba motte bonntikakuti no kokoro wokesubesi</source>
@@ -398,7 +398,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>Tosiyori no me de wakasa wo mireba, hasirimawari kisoiau kokoro ha munasiku omoete kieru</source>
-        <translation>年寄りの目で若さを見れば、走り回り競い合う心はむなしく思えて消える</translation>
+        <translation>老人の目で若者の営みを見れば、走り回り競い合う心はむなしく思えて消えていく。</translation>
     </message>
     <message>
         <source>Taiti ha ti narazu</source>
@@ -406,15 +406,15 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>Hontou ni kasikoi hito ha tie wo hikerakasazu, ikken orokani mieru</source>
-        <translation>本当に賢い人は知恵をひけらかさず、一見愚かに見える</translation>
+        <translation>本当に賢い人は知恵をひけらかさず、一見すると愚かに見える。</translation>
     </message>
     <message>
         <source>Kunnsiomokarazareba sunawatiiarazu.manabeba sunawati ko narazu.</source>
-        <translation>君子重からざれば則ち威あらず。学べば則ち固ならず。</translation>
+        <translation>君子重からざれば則ち威あらず。学べば則ち固ならず</translation>
     </message>
     <message>
         <source>Jinnbutu ni omomi ga nakereba ifuu ha nai. Manabeba kangae ga katakuna ni naranai</source>
-        <translation>人物に重みがなければ威厳はない。学べば考えが頑なにならない</translation>
+        <translation>人物に重みがなければ威厳は備わらない。学べば考えが凝り固まらない。</translation>
     </message>
     <message>
         <source>ikkyoku ni oowarete dairi ni kurasi</source>
@@ -422,7 +422,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>Hitotu no mikata ni torawareruto, zentai no ookina douri ga mienaku naru</source>
-        <translation>一つの見方にとらわれると、全体の大きな道理が見えなくなる</translation>
+        <translation>一つの見方にとらわれると、全体の大きな道理が見えなくなる。</translation>
     </message>
     <message>
         <source>kagyuukakujyounoarasoi</source>
@@ -430,7 +430,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>Tiisana sekai de tumaranai koto wo arasou orokasa. Katatumuri no tuno no ue no kuni dousi no sennsou</source>
-        <translation>小さな世界でつまらないことを争う愚かさ。カタツムリの角の上の国同士の戦争</translation>
+        <translation>小さな世界でつまらないことを争う愚かさ。カタツムリの角の上にある国どうしの戦争にたとえたもの。</translation>
     </message>
     <message>
         <source>tuti ha onore wo sirazarunikussi onorewosiruni nobu</source>
@@ -438,7 +438,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>Jibunn wo rikai sinai hito no mae deha kussuru ga, rikai site kureru hito no moto deha sainou wo nobinobi hakki suru</source>
-        <translation>自分を理解しない人の前では屈するが、理解してくれる人のもとでは才能をのびのび発揮する</translation>
+        <translation>自分を理解しない人の前では身を屈するが、理解してくれる人のもとでは才能をのびのびと発揮する。</translation>
     </message>
     <message>
         <source>Kousi no kou ha sonnbou no motonari</source>
@@ -446,7 +446,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>Ooyake to watakusi no kejime wo dou tukeru ka ga, kuni ga sakaeru ka horobiru ka no konponn de aru</source>
-        <translation>公と私のけじめをどうつけるかが、国が栄えるか滅びるかの根本である</translation>
+        <translation>公と私のけじめをどうつけるかが、国が栄えるか滅びるかの根本である。</translation>
     </message>
     <message>
         <source>Hei no tairitu ha kinn ni ari</source>
@@ -454,7 +454,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>Guntai de mottomo taisetu na okite ha, kinnrei wo mamorasete kiritu wo tadasu koto de aru</source>
-        <translation>軍隊で最も大切な掟は、禁令を守らせて規律を正すことである</translation>
+        <translation>軍隊で最も大切な掟は、禁令を守らせて規律を正すことである。</translation>
     </message>
     <message>
         <source>Syou ni  kyu nisite hai wo wasusururu kotonakare</source>
@@ -462,7 +462,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>Katou to aseru amari, makeru kanousei wo wasurete ha naranai</source>
-        <translation>勝とうと焦るあまり、負ける可能性を忘れてはならない</translation>
+        <translation>勝とうと焦るあまり、負ける可能性を忘れてはならない。</translation>
     </message>
     <message>
         <source>kare wo siri onore wo sireba hyakusennsite ayaubekarazu</source>
@@ -470,7 +470,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>Aite no koto mo jibunn no koto mo yoku sitteireba, nanndo tatakattemo abunaku naru koto ha nai</source>
-        <translation>相手のことも自分のこともよく知っていれば、何度戦っても危なくなることはない</translation>
+        <translation>相手のことも自分のこともよく知っていれば、何度戦っても危うくなることはない。</translation>
     </message>
     <message>
         <source>Issyu hitori utu ha tuyosi to iedomo koenasi</source>
@@ -478,7 +478,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>Katate dake deha ikura hayaku utte mo oto ha denai. Nanigoto mo kyouryoku suru aite ga hituyou</source>
-        <translation>片手だけではいくら速く打っても音は出ない。何事も協力する相手が必要</translation>
+        <translation>片手だけでは、いくら速く打っても音は出ない。何事にも協力する相手が必要である。</translation>
     </message>
     <message>
         <source>Fuuki ni site kokyou ni kaerazaru ha syuu wo kite yoruikugagotosi</source>
@@ -486,7 +486,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>31seikou nisite</source>
-        <translation>31.成功して富と地位を得ながら故郷に帰らないのは、美しい刺繍の着物を着て夜道を歩くようなもので、誰の目にも留まらない。出世したら故郷に錦を飾れということ</translation>
+        <translation>31.富と地位を得ながら故郷に帰らないのは、美しい刺繍の着物を着て夜道を歩くようなもので、誰の目にも留まらない。出世したら故郷に錦を飾れということ。</translation>
     </message>
     <message>
         <source>koutogemisirizoku ha tenn no mitinari</source>
@@ -494,7 +494,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>32.Kouseki wo agetara tii ni sigamitukazu mi wo hiku noga tenn no douri de aru</source>
-        <translation>32.功績を上げたら地位にしがみつかず身を引くのが天の道理である</translation>
+        <translation>32.功績を上げたら地位にしがみつかず身を引くのが、天の道理である。</translation>
     </message>
     <message>
         <source>jyoujinn ha kosyu niannji gakusya ha kikutokoroni oboru</source>
@@ -502,7 +502,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>33 heibonn na hito ha furui syuukann ni annjuusi, gakusya ha jibunn no naratta tisiki ni oboreru</source>
-        <translation>33 平凡な人は古い習慣に安住し、学者は自分の習った知識に溺れる</translation>
+        <translation>33.平凡な人は古い習慣に安住し、学者は自分が学んだ知識に溺れる。</translation>
     </message>
     <message>
         <source>kousei osorubesi</source>
@@ -510,7 +510,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>35wakamono ha doryoku sidai de donnani sugureta jinnbutu ni naruka wakaranai. Keibetu sezu osorerubeki de aru</source>
-        <translation>35.若者は努力次第でどんなに優れた人物になるかわからない。軽蔑せず畏れるべきである</translation>
+        <translation>35.若者は努力次第で、どれほど優れた人物になるかわからない。侮らず、畏れるべきである。</translation>
     </message>
     <message>
         <source>Saisyou ha saiji ni sitasimazu</source>
@@ -518,7 +518,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>36.Ue ni tatu mono ha komakai koto ni kuti wo dasazu, ookina koto ni sennnenn subeki de aru</source>
-        <translation>36.上に立つ者は細かいことに口を出さず、大きなことに専念すべきである</translation>
+        <translation>36.上に立つ者は細かいことに口を出さず、大きなことに専念すべきである。</translation>
     </message>
     <message>
         <source>Yokuikumono ha tetteki nasi</source>
@@ -526,7 +526,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>38 hontou ni jyouzu ni okonau hito ha, wadati no youna muri no ato wo nokosanai</source>
-        <translation>38 本当に上手に行う人は、轍のような無理の跡を残さない</translation>
+        <translation>38.本当に上手に事を行う人は、車の轍のような無理の跡を残さない。</translation>
     </message>
     <message>
         <source>kasei ha tora yorimo takesi</source>
@@ -534,7 +534,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>40kibisii seiji ha hito wo kuu tora yori mo osorosii</source>
-        <translation>40.厳しい政治は人を食う虎よりも恐ろしい</translation>
+        <translation>40.苛酷な政治は、人を食う虎よりも恐ろしい。</translation>
     </message>
     <message>
         <source>Syakuroku no yo rutokoro hasonnbou no ki nari</source>
@@ -542,7 +542,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>43.syakuroku ha syakui to houroku</source>
-        <translation>43.爵禄とは爵位と俸禄のこと。誰に爵位や俸禄を与えるかが、国が存続するか滅びるかの分かれ目となる</translation>
+        <translation>43.爵禄とは爵位と俸禄のこと。誰に爵位や俸禄を与えるかが、国が存続するか滅びるかの分かれ目となる。</translation>
     </message>
     <message>
         <source>Ri niyorite okonaeba urami oosi</source>
@@ -550,7 +550,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>44.Jibunn no ritoku bakari wo kangaete koudou suruto, hito kara urami wo kau koto ga ooi</source>
-        <translation>44.自分の利得ばかりを考えて行動すると、人から恨みを買うことが多い</translation>
+        <translation>44.自分の利益ばかりを考えて行動すると、人から恨みを買うことが多い。</translation>
     </message>
     <message>
         <source>Manabite omowazareba sunawati kurasi</source>
@@ -558,7 +558,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>45 manabu dake de jibunn de kangaenakereba, tisiki ha mi ni tukazu hakkiri sinai</source>
-        <translation>45 学ぶだけで自分で考えなければ、知識は身につかずはっきりしない</translation>
+        <translation>45.学ぶだけで自分で考えなければ、知識は身につかず、物事がはっきりと見えてこない。</translation>
     </message>
     <message>
         <source>ikunikomiti ni yorazu</source>
@@ -566,7 +566,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>47tikamiti ya nukemiti wo sezu, tuneni seidou wo ayumu</source>
-        <translation>47.近道や抜け道をせず、常に正道を歩む</translation>
+        <translation>47.近道や抜け道を通らず、常に正道を歩む。</translation>
     </message>
     <message>
         <source>kokoro koko ni arazareba miredomo miezu</source>
@@ -574,7 +574,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>48.Kokoro ga syuutyuu site inakereba, me no mae ni aru mono mo mienai</source>
-        <translation>48.心が集中していなければ、目の前にあるものも見えない</translation>
+        <translation>48.心が集中していなければ、目の前にあるものも見えない。</translation>
     </message>
     <message>
         <source>osiefuruha manabu no nakaba nari</source>
@@ -582,7 +582,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>50 hito ni osieru koto ha, jibunn ga manabu koto no hannbunn ni ataru</source>
-        <translation>50 人に教えることは、自分が学ぶことの半分に当たる</translation>
+        <translation>50.人に教えることは、自分が学ぶことの半分に当たる。</translation>
     </message>
     <message>
         <source>kyusureba sunawatihennzu. hennsureba sunawatituuzu</source>
@@ -590,7 +590,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>51yukizumareba jyoukyou ha kawari, kawareba aratana miti ga hirakeru</source>
-        <translation>51.行き詰まれば状況は変わり、変われば新たな道が開ける</translation>
+        <translation>51.行き詰まれば状況は変わり、変われば新たな道が開ける。</translation>
     </message>
     <message>
         <source>Urami ni mukuiru ni toku wo mottesu</source>
@@ -598,7 +598,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>53.Urami wo motu aite nimo, sikaesi dehanaku zenni de kotaeru</source>
-        <translation>53.恨みを持つ相手にも、仕返しではなく善意で応える</translation>
+        <translation>53.恨みのある相手にも、仕返しではなく善意で報いる。</translation>
     </message>
     <message>
         <source>kyo ha ki wo utusu</source>
@@ -606,7 +606,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>54 sumu basyo ya kannkyou ha, hito no kimoti ya seikaku wo kaete simau</source>
-        <translation>54 住む場所や環境は、人の気持ちや性格を変えてしまう</translation>
+        <translation>54.住む場所や環境は、人の気持ちや性格まで変えてしまう。</translation>
     </message>
     <message>
         <source>ayamatite aratamezaru korrewo ayamatitoiu</source>
@@ -614,7 +614,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>55ayamati wo okasite naosanai koto koso, hontou no ayamati de aru</source>
-        <translation>55.過ちを犯して直さないことこそ、本当の過ちである</translation>
+        <translation>55.過ちを犯して改めないことこそ、本当の過ちである。</translation>
     </message>
     <message>
         <source>Hitono onore wosirazaru wo ure ezu hito wosirazaruwo ureu</source>
@@ -622,7 +622,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>57.Hito ga jibunn wo mitomete kurenai koto wo nagekazu, jibunn ga hito wo minukenai koto wo sinnpai seyo</source>
-        <translation>57.人が自分を認めてくれないことを嘆かず、自分が人を見抜けないことを心配せよ</translation>
+        <translation>57.人が自分を認めてくれないことを嘆かず、自分が人を見抜けないことを心配せよ。</translation>
     </message>
     <message>
         <source>Ennjyakuizukunnzokoukokuno si wo sirannya</source>
@@ -630,7 +630,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>58 tiisana tori ni ookina tori no kokorozasi ga wakaranai youni, syoujinn niha eiyuu no omoi ha rikai dekinai</source>
-        <translation>58 小さな鳥に大きな鳥の志がわからないように、小人には英雄の思いは理解できない</translation>
+        <translation>58.小さな鳥に大きな鳥の志がわからないように、小人には英雄の思いは理解できない。</translation>
     </message>
     <message>
         <source>ninngeki no 2 mojiha korekafukuno kann nari</source>
@@ -638,7 +638,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>60gaman suru ka kattonaru ka, sono sennntaku ga siawase to wazawai no wakaremiti de aru</source>
-        <translation>60.我慢するかカッとなるか、その選択が幸せと災いの分かれ道である</translation>
+        <translation>60.我慢するかカッとなるか、その選択が幸せと災いの分かれ道である。</translation>
     </message>
     <message>
         <source>Sei aitikasi,narai aitoosi</source>
@@ -646,7 +646,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>61.Umaretuki no seisitu ha dare mo sahodo kawaranai ga, syuukann ya kyouiku de ookiku sa ga tuku</source>
-        <translation>61.生まれつきの性質は誰もさほど変わらないが、習慣や教育で大きく差がつく</translation>
+        <translation>61.生まれつきの性質は誰もさほど変わらないが、習慣や教育で大きく差がつく。</translation>
     </message>
     <message>
         <source>Onore no hossezarutokoro ha hito nihodokosukotonakare</source>
@@ -654,7 +654,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>63 jibunn ga sarete iya na koto ha, hito nimo site ha naranai</source>
-        <translation>63 自分がされて嫌なことは、人にもしてはならない</translation>
+        <translation>63.自分がされて嫌なことは、人にもしてはならない。</translation>
     </message>
     <message>
         <source>Onore ni sikazaru monowotomotosurunakare</source>
@@ -662,7 +662,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>64jibunn yori otoru hito bakari wo tomo ni suruto, jibunn mo seityou sinai</source>
-        <translation>64.自分より劣る人ばかりを友にすると、自分も成長しない</translation>
+        <translation>64.自分より劣る人ばかりを友にすると、自分も成長しない。</translation>
     </message>
     <message>
         <source>kurumono ha kobamazu sarumono ha owazu</source>
@@ -670,7 +670,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>66.Tazunete kuru hito ha kobamazu ukeire, sarou to suru hito ha hikitomenai</source>
-        <translation>66.訪ねて来る人は拒まず受け入れ、去ろうとする人は引き止めない</translation>
+        <translation>66.訪ねて来る人は拒まず受け入れ、去ろうとする人は引き止めない。</translation>
     </message>
     <message>
         <source>keidaku ha kanarazusinnsukunasi</source>
@@ -678,7 +678,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>67 karugaru to hikiukeru yakusoku ha, kanarazu to itte yoi hodo mamorarenai</source>
-        <translation>67 軽々と引き受ける約束は、必ずと言ってよいほど守られない</translation>
+        <translation>67.安請け合いした約束は、必ずと言ってよいほど守られない。</translation>
     </message>
     <message>
         <source>i ha aratanaru si ha naku hito ha furuki niwakaku hanasi</source>
@@ -686,7 +686,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>69kimono ha atarasii mono ga yoi ga, hito ha furuku kara no tomo ga itiban yoi</source>
-        <translation>69.着物は新しいものがよいが、人は古くからの友が一番よい</translation>
+        <translation>69.着物は新しいものがよいが、人は古くからの友が一番よい。</translation>
     </message>
     <message>
         <source>kunnsi no majiwari ha awakikoto mizunogotosi</source>
@@ -694,7 +694,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>70.Rippa na hito no tukiai ha mizu no youni assari site iru ga, nagaku kawaranai</source>
-        <translation>70.立派な人の付き合いは水のようにあっさりしているが、長く変わらない</translation>
+        <translation>70.立派な人の付き合いは水のようにあっさりしているが、長く変わらない。</translation>
     </message>
     <message>
         <source>ennsui ha kinnka wo sukuwazu</source>
@@ -702,7 +702,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>72 tooku no mizu deha tikaku no kaji wo kesenai. Tooku no tasuke ha kyuu no ma ni awanai</source>
-        <translation>72 遠くの水では近くの火事を消せない。遠くの助けは急場には間に合わない</translation>
+        <translation>72.遠くの水では近くの火事を消せない。遠くの助けは急場に間に合わない。</translation>
     </message>
     <message>
         <source>Tomo to majiwaru niha subekaraku sannbunn no kyouki wo oubesi</source>
@@ -710,7 +710,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>73tomo to tukiau niha, tomo no tame ni hitohada nugu ninnkyou no kokoro wo sukosi ha motubeki de aru</source>
-        <translation>73.友と付き合うには、友のために一肌脱ぐ任侠の心を少しは持つべきである</translation>
+        <translation>73.友と付き合うには、友のために一肌脱ぐ任侠の心を少しは持つべきである。</translation>
     </message>
     <message>
         <source>Tomo ari ennpouyorikitaru matatanosikarazuya</source>
@@ -718,7 +718,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>75.Tooku kara tomo ga tazunete kite kureru, nanto tanosii koto de arou ka</source>
-        <translation>75.遠くから友が訪ねて来てくれる、なんと楽しいことであろうか</translation>
+        <translation>75.遠くから友が訪ねて来てくれる。なんと楽しいことではないか。</translation>
     </message>
     <message>
         <source>mazu sonogen wo okonaite sikarunoti ni kore wo sitagau</source>
@@ -726,7 +726,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>76 kuti ni dasu mae ni mazu jikkou si, sono ato de kotoba wo sore ni awaseru</source>
-        <translation>76 口に出す前にまず実行し、その後で言葉をそれに合わせる</translation>
+        <translation>76.口に出す前にまず実行し、その後で言葉をそれに合わせる。</translation>
     </message>
     <message>
         <source>si mo sita ni oyobazu</source>
@@ -734,7 +734,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>78hitotabi kuti kara deta kotoba ha, yonntoudate no basya de oikaketemo torikesenai</source>
-        <translation>78.一度口から出た言葉は、四頭立ての馬車で追いかけても取り消せない</translation>
+        <translation>78.一度口から出た言葉は、四頭立ての馬車で追いかけても取り消せない。</translation>
     </message>
     <message>
         <source>sennjyou no tutumi mo rougi no ana wo motte tuiyu</source>
@@ -742,7 +742,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>80.Ookina tutumi mo ari no ana hitotu kara kuzureru. Tiisana yudann ga ookina sippai wo maneku</source>
-        <translation>80.大きな堤も蟻の穴一つから崩れる。小さな油断が大きな失敗を招く</translation>
+        <translation>80.大きな堤も蟻の穴一つから崩れる。小さな油断が大きな失敗を招く。</translation>
     </message>
     <message>
         <source>tennsiru ti siru sisiru waresiru</source>
@@ -750,7 +750,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>81 dare mo siranai to omottemo, tenn mo ti mo anata mo watasi mo sitte iru. Fusei ha kanarazu roken suru</source>
-        <translation>81 誰も知らないと思っても、天も地もあなたも私も知っている。不正は必ず露見する</translation>
+        <translation>81.誰も知らないと思っても、天も地もあなたも私も知っている。不正は必ず露見する。</translation>
     </message>
     <message>
         <source>Nannji mennjyuu sirizoitekougennsurunakare</source>
@@ -758,7 +758,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>83menn to mukatte ha sitagai, kage de warukuti wo iu youna koto wo site ha naranai</source>
-        <translation>83.面と向かっては従い、陰で悪口を言うようなことをしてはならない</translation>
+        <translation>83.面と向かっては従い、陰で悪口を言うようなことをしてはならない。</translation>
     </message>
     <message>
         <source>Tanosimi ha kiwamu bekarazu</source>
@@ -766,7 +766,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>85.Tanosimi mo hodohodo ga yoi. Kiwamete simau to kanarazu kanasimi ga otozureru</source>
-        <translation>85.楽しみもほどほどがよい。極めてしまうと必ず悲しみが訪れる</translation>
+        <translation>85.楽しみもほどほどがよい。極めてしまうと必ず悲しみが訪れる。</translation>
     </message>
     <message>
         <source>Hitonosei wo siru ha koreyorimo sassigatakihanasi</source>
@@ -774,7 +774,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>87 hito no honnsyou wo miwakeru koto hodo muzukasii mono ha nai</source>
-        <translation>87 人の本性を見分けることほど難しいものはない</translation>
+        <translation>87.人の本性を見分けることほど難しいものはない。</translation>
     </message>
     <message>
         <source>kaiyorihajimeyo</source>
@@ -782,7 +782,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>88mazu iidasita jibunn kara jikkou seyo. Tikaku no tiisana koto kara hajimeyo</source>
-        <translation>88.まず言い出した自分から実行せよ。近くの小さなことから始めよ</translation>
+        <translation>88.まず言い出した自分から実行せよ。身近な小さなことから始めよ。</translation>
     </message>
     <message>
         <source>Furu ki wo tazunete atarasiki wosirebamotte sitarubesi</source>
@@ -790,7 +790,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>90.Mukasi no koto wo yoku manabi, soko kara atarasii douri wo mitukeru hito koso, hito no si to naru</source>
-        <translation>90.昔のことをよく学び、そこから新しい道理を見つける人こそ、人の師となる</translation>
+        <translation>90.昔のことをよく学び、そこから新しい道理を見つける人こそ、人の師となる。</translation>
     </message>
     <message>
         <source>Saiou ga uma</source>
@@ -798,7 +798,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>92 jinnsei no kouunn ya fuunn ha yosoku dekinai. Wazawai ga fuku ni, fuku ga wazawai ni kawaru koto mo aru</source>
-        <translation>92 人生の幸運や不運は予測できない。災いが福に、福が災いに変わることもある</translation>
+        <translation>92.人生の幸運や不運は予測できない。災いが福に、福が災いに変わることもある。</translation>
     </message>
     <message>
         <source>kuwawoyubisasite ennjyu wo nonosiru</source>
@@ -806,7 +806,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>93kuwa wo sasinagara ennjyu wo nonosiru youni, tyokusetu iwazu ni betu no mono wo toosite aite wo hinann suru</source>
-        <translation>93.桑を指しながら槐を罵るように、直接言わずに別のものを通して相手を非難する</translation>
+        <translation>93.桑を指しながら槐を罵るように、直接言わずに別のものにかこつけて相手を非難する。</translation>
     </message>
     <message>
         <source>syunnsyuu ni gisenn nasi</source>
@@ -814,7 +814,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>95 syuusyuujidaini seigino tatakaihanakatta</source>
-        <translation>95 春秋時代に正義の戦いはなかった</translation>
+        <translation>95.春秋時代に正義の戦いはなかった。</translation>
     </message>
     <message>
         <source>jinnsei no daibyou ha tada koreituno gou no moji nari</source>
@@ -822,7 +822,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>96.Jinnsei no ookina yamai ha tada hitotu, gouman no ogori de aru</source>
-        <translation>96.人生の大きな病はただ一つ、「傲」の一字、すなわち傲慢である</translation>
+        <translation>96.人生の大きな病はただ一つ、「傲」の一字、すなわち傲慢である。</translation>
     </message>
     <message>
         <source>taiki ha bannseisu</source>
@@ -830,7 +830,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>97.kane ya kanae noyouna</source>
-        <translation>97.鐘や鼎のような大きな器は簡単には出来上がらない。大人物も時間をかけて力を蓄え、遅れて大成する</translation>
+        <translation>97.鐘や鼎のような大きな器は簡単には出来上がらない。大人物も時間をかけて力を蓄え、遅れて大成する。</translation>
     </message>
     <message>
         <source>Todays maxim</source>
@@ -969,7 +969,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>Dousitara seikoudekimasuka</source>
-        <translation>どうしたら成功できますか</translation>
+        <translation>どうしたら成功できますか？</translation>
     </message>
     <message>
         <source>16.Ki wonuita kasitu ha</source>
@@ -993,7 +993,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>Tukareta tokiha amaimono to syoppaimono</source>
-        <translation>疲れた時は甘いものとしょっぱいもの</translation>
+        <translation>疲れたときは甘いものとしょっぱいもの</translation>
     </message>
     <message>
         <source>19.Hariwood no priducer ha</source>
@@ -1125,11 +1125,11 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>35marumaru wosinnjinakattakoro</source>
-        <translation>35.〇〇を信じなかった頃</translation>
+        <translation>35.○○を信じなかった頃</translation>
     </message>
     <message>
         <source>marumaru wo sinnjinakatta koro to ierutoiukotoha</source>
-        <translation>〇〇を信じなかった頃と言えるということは</translation>
+        <translation>○○を信じなかった頃と言えるということは</translation>
     </message>
     <message>
         <source>36waru mono de ha naku waru yaku ni narou</source>
@@ -1314,7 +1314,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>Brush the my hurt is Kich</source>
-        <translation>心の傷を払えば吉</translation>
+        <translation>心の痛手を乗り越えれば吉</translation>
     </message>
     <message>
         <source>your effort dipendents having is kichi</source>
@@ -1322,7 +1322,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>It has beleave is kichi</source>
-        <translation>信じれば吉</translation>
+        <translation>相手を信じれば吉</translation>
     </message>
     <message>
         <source>it unexpected the encounter</source>
@@ -1334,7 +1334,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>Lover alarm</source>
-        <translation>恋愛注意報</translation>
+        <translation>注意報発令</translation>
     </message>
     <message>
         <source>Lose something get anything</source>
@@ -1342,7 +1342,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>Only get out</source>
-        <translation>出ていくばかり</translation>
+        <translation>出ていく一方</translation>
     </message>
     <message>
         <source>Only get out</source>
@@ -1451,7 +1451,7 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     </message>
     <message>
         <source>No fortune set</source>
-        <translation>運勢が設定されていません</translation>
+        <translation>運勢が未設定です</translation>
     </message>
 </context>
 <context>

@@ -33,7 +33,8 @@ int main(int argc, char *argv[])
     Install_Toolkit_Catalogue(toolkit_translator);
     QTranslator translator;
     const bool japanese = Install_Japanese_Catalogue(translator);
-    Data_Folder::report_missing(japanese);
+    // A catalogue loaded under another of the names tried is not missing.
+    Data_Folder::report_missing(japanese && translator.isEmpty());
 
     Date_Time_Screen clock;
     clock.show();

@@ -33,22 +33,32 @@ QString Data_Folder::locate(const QString &relative_path)
     return QDir::current().absoluteFilePath(relative_path);
 }
 
-bool Data_Folder::report_missing(bool japanese)
+bool Data_Folder::report_missing(bool want_catalogue)
 {
-    QStringList wanted {QStringLiteral("wave/"), QStringLiteral("html/index.html")};
-    if (japanese)
-        wanted.append(QStringLiteral("zelvane_ja.qm"));
-    QStringList missing;
-    for (const QString &item : wanted) {
-        if (!QFileInfo::exists(locate(item)))
-            missing.append(item);
+    // Each item with what the program lacks without it.
+    struct Wanted
+    {
+        const char *path;
+        const char *without_it;
+    };
+    static const Wanted items[] = {{"wave/", "silent chimes"}, {"html/index.html", "no help pages"},
+        {"zelvane_ja.qm", "texts in English"}};
+    QStringList missing, consequences;
+    for (const Wanted &item : items) {
+        const QString path = QLatin1String(item.path);
+        if ((want_catalogue || !path.endsWith(QLatin1String(".qm")))
+            && !QFileInfo::exists(locate(path))) {
+            missing.append(path);
+            consequences.append(QLatin1String(item.without_it));
+        }
     }
     if (missing.isEmpty())
         return true;
     const QString line
-        = QStringLiteral("zelvane: %1 not found in %2; running without them "
-                         "(silent chimes, no help pages)\n")
-              .arg(missing.join(QStringLiteral(", ")), folders().join(QStringLiteral(" or ")));
+        = QStringLiteral("zelvane: %1 not found in %2; running without %3 (%4)\n")
+              .arg(missing.join(QStringLiteral(", ")), folders().join(QStringLiteral(" or ")),
+                  missing.size() == 1 ? QStringLiteral("it") : QStringLiteral("them"),
+                  consequences.join(QStringLiteral(", ")));
     std::fputs(line.toLocal8Bit().constData(), stderr);
     return false;
 }

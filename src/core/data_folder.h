@@ -22,9 +22,10 @@ public:
     static QString locate(const QString &relative_path);
 
     // Writes one line on standard error when the chimes, the help pages or
-    // (on a Japanese system) the catalogue are in none of the folders.
+    // (when it is wanted) the catalogue are in none of the folders, naming
+    // them and what the program does without each of them, and nothing else.
     // Returns whether everything was found.
-    static bool report_missing(bool japanese);
+    static bool report_missing(bool want_catalogue);
 };
 
 #endif // DATA_FOLDER_H

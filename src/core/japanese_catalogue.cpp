@@ -11,6 +11,7 @@
 #include <QSet>
 #include <QTranslator>
 #include <QtEndian>
+#include <cstdio>
 
 namespace {
 
@@ -112,16 +113,27 @@ bool Install_Japanese_Catalogue(QTranslator &translator, const QLocale &locale)
 
     // The file the translator would take, from the working directory first
     // and then the installed data folder: the full name, with and without the
-    // suffix, then the name cut at the underscore. A missing or damaged
-    // catalogue is not an error: the texts simply stay in English.
+    // suffix, then the name cut at the underscore. A catalogue that is there
+    // but cannot be used is not fatal, the texts stay in English, but the user
+    // is told once which file it was. A missing one is reported with the rest
+    // of the missing data.
     const auto load_first_found = [&translator] {
         for (const QString &folder : {QDir::currentPath(), Data_Folder::installed()}) {
             for (const char *candidate : {"zelvane_ja.qm", "zelvane_ja", "zelvane.qm", "zelvane"}) {
                 QFile file(QDir(folder).filePath(QLatin1String(candidate)));
-                if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
+                if (!QFileInfo(file).isFile())
                     continue;
-                if (Catalogue_Reader(file.readAll()).sound())
-                    (void)translator.load(file.fileName());
+                const QString path = QDir::toNativeSeparators(file.fileName());
+                if (!file.open(QIODevice::ReadOnly))
+                    std::fprintf(stderr,
+                        "zelvane: the Japanese catalogue %s cannot be read (%s); the texts are "
+                        "shown in English\n",
+                        qPrintable(path), qPrintable(file.errorString()));
+                else if (!Catalogue_Reader(file.readAll()).sound() || !translator.load(path))
+                    std::fprintf(stderr,
+                        "zelvane: the Japanese catalogue %s is damaged; the texts are shown in "
+                        "English\n",
+                        qPrintable(path));
                 return;
             }
         }

@@ -8,7 +8,9 @@ class QTranslator;
 
 // On a Japanese system, loads zelvane_ja from the working directory (or else
 // from the installed data folder) into the translator and installs it, even
-// when the file is missing (the texts then stay untranslated). Any other
+// when the file is missing (the texts then stay untranslated). A catalogue
+// that is there but damaged or unreadable is not loaded, and one line on
+// standard error names it and says the texts are shown in English. Any other
 // language loads and installs nothing. Returns whether the translator was
 // installed.
 bool Install_Japanese_Catalogue(QTranslator &translator, const QLocale &locale = QLocale::system());
