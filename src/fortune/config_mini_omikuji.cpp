@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr int slot_count = 5;
+constexpr int slot_count = Mini_Omikuji::slot_count;
 
 QString grade_name(int row)
 {
