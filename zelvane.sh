@@ -31,6 +31,8 @@ test_packages=(
     # strace for when a frame is sent
     x11-apps valgrind strace
     desktop-file-utils appstream linkchecker
+    # the Debian package: dpkg-shlibdeps for its dependencies, lintian to check it
+    dpkg-dev lintian
 )
 
 as_root() {
