@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a Debian 12 machine for Zelvane, builds it, then starts it or tests it.
 #
-#   ./zelvane.sh run     install what is missing, build, start the clock
-#   ./zelvane.sh test    install what is missing, build, run every test
+#   ./zelvane.sh run     install what building and running need, build, start the clock
+#   ./zelvane.sh test    install that and the test tools, build, run every test
 #   ./zelvane.sh sanitize  the same tests built with AddressSanitizer and
 #                        UndefinedBehaviorSanitizer (in build-asan), with the
 #                        random-event exerciser run 100,000 events long
@@ -14,28 +14,35 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build="$here/build"
 
-packages=(
+# What building and running the clock needs.
+run_packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
     # the toolkit's own Japanese texts (context menus, standard dialogs)
     qt6-translations-l10n
     fonts-noto-cjk
-    # for the tests: a private X server, audio on a null sink, data validators
+)
+# What the tests and the benchmarks add.
+test_packages=(
+    # a private X server, audio on a null sink, data validators
     xvfb xauth x11-utils xdotool openbox imagemagick
     pulseaudio pulseaudio-utils faketime
     # for the benchmark script: the classic X clock to compare with, callgrind,
     # strace for when a frame is sent
     x11-apps valgrind strace
     desktop-file-utils appstream linkchecker
+    # the Debian package: dpkg-shlibdeps for its dependencies, lintian to check it
+    dpkg-dev lintian
 )
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+# Installs those of the named packages that are missing.
 install_missing() {
     local missing=() package
-    for package in "${packages[@]}"; do
+    for package in "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
             missing+=("$package")
     done
@@ -68,19 +75,19 @@ MSG
 case "${1:-}" in
 run)
     shift
-    install_missing
+    install_missing "${run_packages[@]}"
     build_all
     run_gadget "$@"
     ;;
 test)
-    install_missing
+    install_missing "${run_packages[@]}" "${test_packages[@]}"
     build_all
     cd "$build"
     # Most tests wait on real timers and other processes: run two per core.
     ctest --output-on-failure -j "$((2 * $(nproc)))"
     ;;
 sanitize)
-    install_missing
+    install_missing "${run_packages[@]}" "${test_packages[@]}"
     cmake -S "$here" -B "$here/build-asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELVANE_SANITIZE=ON
     cmake --build "$here/build-asan" -j "$(nproc)"
     cd "$here/build-asan"

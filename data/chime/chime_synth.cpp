@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes the twelve hourly chimes, jiho1.wav to jiho12.wav: chime n strikes a
-// bell n times, so every hour sounds different. Plain 16-bit mono PCM.
+// Writes the hourly chimes, jiho1.wav to jiho12.wav (CHIME_COUNT of them, from
+// the build): chime n strikes a bell n times, so every hour sounds different.
+// Plain 16-bit mono PCM.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -92,7 +93,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
         return 2;
     }
-    for (int strokes = 1; strokes <= 12; ++strokes) {
+    for (int strokes = 1; strokes <= CHIME_COUNT; ++strokes) {
         const double length_s = (strokes - 1) * stroke_spacing_s + ring_out_s;
         std::vector<double> samples(static_cast<std::size_t>(length_s * sample_rate), 0.0);
         for (int n = 0; n < strokes; ++n)

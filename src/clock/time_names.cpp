@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clock/time_names.h"
 
+#include "core/chime_bank.h"
+
 #include <QTime>
 #include <QtGlobal>
 
@@ -78,8 +80,9 @@ const char *Time_Names::period(const QTime &time)
     return period_table[((hour + 1) % 24) / 2];
 }
 
+// One chime per hour of the dial, chime_count hours round.
 int Time_Names::chime_sound(int hour)
 {
-    const int dial = ((hour % 12) + 12) % 12;
-    return dial == 0 ? 12 : dial;
+    const int dial = ((hour % chime_count) + chime_count) % chime_count;
+    return dial == 0 ? chime_count : dial;
 }

@@ -16,7 +16,8 @@ const char *month_english(int month);
 // Chosen by the hour alone; the first period spans midnight.
 const char *period(const QTime &time);
 
-// Chime 1 to 12 for an hour of the day: the hour on a twelve-hour dial, 0 as 12.
+// Chime 1 to chime_count for an hour of the day: the hour on a twelve-hour
+// dial, 0 as 12.
 int chime_sound(int hour);
 
 } // namespace Time_Names

@@ -11,8 +11,15 @@
 #include <QtEndian>
 #include <cstdio>
 
+static_assert(chime_count == ZELVANE_CHIME_FILES, "the build synthesises one file per chime");
+
 namespace {
 Chime_Bank *current_bank = nullptr;
+
+bool is_chime(int number)
+{
+    return number >= 1 && number <= chime_count;
+}
 
 QString chime_path(int number)
 {
@@ -49,7 +56,7 @@ bool looks_like_wave(const QString &path)
 Chime_Bank::Chime_Bank(QObject *parent) : QObject(parent)
 {
     QStringList unusable;
-    for (int number = 1; number <= 12; ++number) {
+    for (int number = 1; number <= chime_count; ++number) {
         const QString path = chime_path(number);
         const bool playable = looks_like_wave(path);
         broken[number - 1] = !playable && QFileInfo::exists(path);
@@ -81,7 +88,7 @@ void Chime_Bank::report_unusable(const QStringList &paths) const
 
 void Chime_Bank::ring(int sound)
 {
-    if (!current_bank || sound < 1 || sound > 12)
+    if (!current_bank || !is_chime(sound))
         return;
     emit current_bank->chime_requested(sound);
     current_bank->sound(sound)->play();
@@ -89,10 +96,10 @@ void Chime_Bank::ring(int sound)
 
 void Chime_Bank::prepare(int sound)
 {
-    if (!current_bank || sound < 1 || sound > 12)
+    if (!current_bank || !is_chime(sound))
         return;
     current_bank->sound(sound);
-    for (int number = 1; number <= 12; ++number) {
+    for (int number = 1; number <= chime_count; ++number) {
         QSoundEffect *&effect = current_bank->sounds[number - 1];
         if (effect && number != sound && !effect->isPlaying()) {
             effect->deleteLater();
@@ -103,7 +110,7 @@ void Chime_Bank::prepare(int sound)
 
 QSoundEffect *Chime_Bank::sound(int number) const
 {
-    if (number < 1 || number > 12)
+    if (!is_chime(number))
         return nullptr;
     QSoundEffect *&effect = sounds[number - 1];
     if (!effect) {

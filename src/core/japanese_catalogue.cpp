@@ -15,6 +15,14 @@
 
 namespace {
 
+// The tags of a catalogue's blocks, and of the fields of one message.
+namespace Block {
+enum Tag { Contexts = 0x2f, Hashes = 0x42, Messages = 0x69, Dependencies = 0x96 };
+} // namespace Block
+namespace Field {
+enum Tag { End = 1, Translation = 3, Obsolete = 5, Source_Text = 6, Context = 7, Comment = 8 };
+} // namespace Field
+
 // Qt's catalogue lookup trusts the offsets and lengths inside the file: a
 // damaged catalogue (a flipped bit will do) makes it read outside the file
 // and crash. So the file is walked here first, the way the lookup walks it,
@@ -37,13 +45,14 @@ public:
             at += 5;
             if (tag == 0 || length == 0)
                 break;
-            if (length > bytes.size() - at || tag == 0x96) // 0x96: other catalogues to load
+            // A block past the end, or other catalogues to load with this one.
+            if (length > bytes.size() - at || tag == Block::Dependencies)
                 return false;
-            if (tag == 0x2f)
+            if (tag == Block::Contexts)
                 contexts = at, context_length = length;
-            else if (tag == 0x42)
+            else if (tag == Block::Hashes)
                 hashes = at, hash_length = length;
-            else if (tag == 0x69)
+            else if (tag == Block::Messages)
                 messages = at, message_length = length;
             at += length;
         }
@@ -67,11 +76,14 @@ private:
             return true;
         for (qint64 at = offset; at < message_length;) {
             const int tag = byte(messages + at++);
-            if (tag == 1) // the end of the message
+            if (tag == Field::End)
                 return checked.insert(offset), true;
-            if (tag == 5 || (tag == 3 && at + 4 <= message_length && (u32(messages + at) & 1)))
+            if (tag == Field::Obsolete
+                || (tag == Field::Translation && at + 4 <= message_length
+                    && (u32(messages + at) & 1)))
                 at += 4; // obsolete, or a translation the lookup refuses unread
-            else if (tag == 3 || tag == 6 || tag == 7 || tag == 8)
+            else if (tag == Field::Translation || tag == Field::Source_Text || tag == Field::Context
+                || tag == Field::Comment)
                 at += at + 4 <= message_length ? 4 + u32(messages + at) : message_length;
             else
                 return false;

@@ -17,11 +17,11 @@
 
 namespace {
 
-constexpr int slot_count = 5;
+constexpr int slot_count = Mini_Omikuji::slot_count;
 
 QString grade_name(int row)
 {
-    return QCoreApplication::translate("Config_Mini_Omikuji", unsei_name_table[row]);
+    return QCoreApplication::translate("Config_Mini_Omikuji", config_unsei_name_table[row]);
 }
 
 // The top row shows digit 5 and fills slot 4, the bottom row digit 1 and slot 0.

@@ -2,10 +2,11 @@
 #ifndef CONFIG_MINI_OMIKUJI_H
 #define CONFIG_MINI_OMIKUJI_H
 
+#include "fortune/mini_omikuji.h"
+
 #include <QString>
 #include <QWidget>
 
-class Mini_Omikuji;
 class QComboBox;
 class QLCDNumber;
 class QLabel;
@@ -38,7 +39,8 @@ public slots:
     void Next_Window_Clicked();
 
 private:
-    static constexpr int row_count = 5;
+    // One row per slot of the drawing.
+    static constexpr int row_count = Mini_Omikuji::slot_count;
 
     // row: 0 for the top row (digit 5, slot 4) to 4 for the bottom row (digit 1, slot 0).
     void enter_row(int row);

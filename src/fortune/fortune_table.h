@@ -22,8 +22,8 @@ struct Fortune_Text
 };
 extern const Fortune_Text trouble_text_table[fortune_row_count];
 
-// The grade names again, in the configuration window's context: lupdate files a
-// literal under one context only, and both windows translate the names.
+// The grade names again, in the configuration window's context, from which
+// that window translates them: lupdate files a literal under one context only.
 extern const char *const config_unsei_name_table[fortune_row_count];
 
 #endif // FORTUNE_TABLE_H

@@ -20,10 +20,15 @@
 namespace {
 
 constexpr int draw_interval_ms = 80;
-constexpr int slot_count = 5;
 
-constexpr int result_width = 280;
-constexpr int result_height = 200;
+// The drawing layout, first shown and after a result was closed, and the
+// result layout, each with where it shows.
+constexpr QSize drawing_size(100, 120);
+constexpr QSize closed_drawing_size(120, 130);
+constexpr QPoint drawing_position(500, 520);
+constexpr QSize result_size(280, 200);
+constexpr QPoint result_position(500, 460);
+
 constexpr int grade_points = 25;
 constexpr int saying_points = 16;
 // The result needs every pixel: a narrow border and no gaps between rows.
@@ -80,9 +85,9 @@ Mini_Omikuji::Mini_Omikuji(QWidget *parent) : QWidget(parent)
 {
     register_label_family();
     setWindowFlags(Qt::WindowSystemMenuHint);
-    setFixedSize(100, 120);
+    setFixedSize(drawing_size);
     setWindowTitle(tr("Zelvane Uranai"));
-    move(500, 520);
+    move(drawing_position);
     push_count = 0;
 
     lcd_number = new QLCDNumber(this);
@@ -96,11 +101,11 @@ Mini_Omikuji::Mini_Omikuji(QWidget *parent) : QWidget(parent)
     draw_timer = new QTimer(this);
     draw_timer->setObjectName(QStringLiteral("draw_timer"));
 
-    unsei_label = new_result_label(this, "unsei_label", 25);
-    study_label = new_result_label(this, "study_label", 16);
-    lover_label = new_result_label(this, "lover_label", 16);
-    money_label = new_result_label(this, "money_label", 16);
-    trouble_label = new_result_label(this, "trouble_label", 16);
+    unsei_label = new_result_label(this, "unsei_label", grade_points);
+    study_label = new_result_label(this, "study_label", saying_points);
+    lover_label = new_result_label(this, "lover_label", saying_points);
+    money_label = new_result_label(this, "money_label", saying_points);
+    trouble_label = new_result_label(this, "trouble_label", saying_points);
     for (QLabel *label : {unsei_label, study_label, lover_label, money_label, trouble_label})
         label->setAlignment(Qt::AlignCenter);
     // A saying wider than the window goes on in a second line.
@@ -157,7 +162,7 @@ QString Mini_Omikuji::Trouble_Text(int index)
 
 void Mini_Omikuji::Display_Changed()
 {
-    now_number = std::rand() % 5;
+    now_number = std::rand() % slot_count;
     lcd_number->display(now_number);
 }
 
@@ -182,8 +187,8 @@ void Mini_Omikuji::Start_Stop_Button_pushed()
 void Mini_Omikuji::Show_Result()
 {
     show_result_layout(true);
-    setFixedSize(280, 200);
-    move(500, 460);
+    setFixedSize(result_size);
+    move(result_position);
 
     // A slot holds any int; only grades 1 to 12 name a row, and the range is
     // checked before subtracting so that no value can overflow.
@@ -210,8 +215,8 @@ void Mini_Omikuji::Show_Result()
 
 void Mini_Omikuji::Close_Button_clicked()
 {
-    setFixedSize(120, 130);
-    move(500, 520);
+    setFixedSize(closed_drawing_size);
+    move(drawing_position);
     show_result_layout(false);
     close();
 }
@@ -233,13 +238,13 @@ void Mini_Omikuji::show_result_layout(bool result)
 }
 
 // The grade and the four sayings must all be read whole above "Close" in
-// 280 x 200. Where they do not fit at their own sizes (the Mincho faces are
+// the result's size. Where they do not fit at their own sizes (the Mincho faces are
 // tall, some sayings long), they step down together, the grade keeping its
 // proportion to the sayings, to the largest size at which they fit.
 void Mini_Omikuji::fit_result()
 {
-    const int width = result_width - 2 * result_margin;
-    const int room = result_height - 2 * result_margin - close_button->sizeHint().height();
+    const int width = result_size.width() - 2 * result_margin;
+    const int room = result_size.height() - 2 * result_margin - close_button->sizeHint().height();
     const QList<QLabel *> labels
         = {unsei_label, study_label, lover_label, money_label, trouble_label};
     for (int points = saying_points; points >= 1; --points) {
@@ -276,6 +281,7 @@ void Mini_Omikuji::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setBrush(QBrush(Qt::white, Qt::SolidPattern));
-    painter.drawRect(0, 0, 280, 200);
+    // The result's size whatever the window's: the drawing layout clips it.
+    painter.drawRect(QRect(QPoint(0, 0), result_size));
     painter.end();
 }

@@ -21,6 +21,9 @@ class Mini_Omikuji : public QWidget
 public:
     explicit Mini_Omikuji(QWidget *parent = nullptr);
 
+    // The fortune slots a drawing chooses from; the digit drawn is the slot.
+    static constexpr int slot_count = 5;
+
     // Translated texts of the fortune table, row 0 to 11 (grade minus 1); any
     // other row gives an empty text.
     static QString Unsei_Name(int index);
@@ -31,7 +34,7 @@ public:
 
     // Grades 1 to 12, 0 while a slot is not set; written by the configuration
     // window.
-    int buf_uranai_result[5] = {0, 0, 0, 0, 0};
+    int buf_uranai_result[slot_count] = {};
 
 public slots:
     void Start_Stop_Button_pushed();

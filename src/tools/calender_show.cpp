@@ -11,8 +11,8 @@ Calender_Show::Calender_Show(QWidget *parent) : QCalendarWidget(parent)
     move(900, 120);
     setGridVisible(true);
     setNavigationBarVisible(true);
+    // Today by the program's own clock: selected, and its month shown.
     const QDate today = Time_Source::now().date();
     setSelectedDate(QDate(today.year(), today.month(), today.day()));
-    // The month of the start-up date, read from the program's own clock.
     setCurrentPage(today.year(), today.month());
 }

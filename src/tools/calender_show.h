@@ -4,8 +4,8 @@
 
 #include <QCalendarWidget>
 
-// The month calendar as an always-on-top window of its own, opened on the
-// date the program started.
+// The month calendar as an always-on-top window of its own. It is built when
+// first opened, and keeps the date of that day selected.
 class Calender_Show : public QCalendarWidget
 {
     Q_OBJECT

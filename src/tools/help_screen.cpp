@@ -62,9 +62,5 @@ void Help_Screen::doSetSource(const QUrl &name, QTextDocument::ResourceType type
         QTextBrowser::doSetSource(local, type);
         return;
     }
-    if (scheme == QLatin1String("qrc")) {
-        QTextBrowser::doSetSource(name, type);
-        return;
-    }
     QDesktopServices::openUrl(target);
 }

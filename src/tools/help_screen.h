@@ -6,8 +6,9 @@
 
 class QCloseEvent;
 
-// The help pages from ./html (./html/ja on a Japanese system), always on top;
-// closing goes back to the start page for the next showing.
+// The help pages from html/ in the data folder (html/ja/ on a Japanese system,
+// where they are installed), always on top; closing goes back to the start
+// page for the next showing.
 class Help_Screen : public QTextBrowser
 {
     Q_OBJECT

@@ -1,15 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/version_screen.h"
 
-#include <QCloseEvent>
+#include "core/version.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <string_view>
 
 namespace {
 const char mail_address[] = "zelvane@example.org";
+
+// The version line is a catalogue key, so it is written out in full.
+constexpr char version_line[] = QT_TRANSLATE_NOOP("Version_Screen", "Version:version 1.00");
+
+// The number of a text of digits; -1 for an empty text or any other character.
+constexpr int number(std::string_view digits)
+{
+    int value = digits.empty() ? -1 : 0;
+    for (const char digit : digits) {
+        if (digit < '0' || digit > '9')
+            return -1;
+        value = value * 10 + (digit - '0');
+    }
+    return value;
+}
+
+// Whether the text ends in " <major>.<minor>", the minor in two digits ("1.00" for 1.0).
+constexpr bool shows_version(std::string_view text, int major, int minor)
+{
+    const auto dot = text.rfind('.');
+    const auto space = dot == std::string_view::npos ? dot : text.rfind(' ', dot);
+    return space != std::string_view::npos && text.size() - dot == 3
+        && number(text.substr(space + 1, dot - space - 1)) == major
+        && number(text.substr(dot + 1)) == minor;
+}
+
+static_assert(shows_version(version_line, zelvane_version_major, zelvane_version_minor),
+    "the version screen's line must name project()'s version: change it, its translation "
+    "and the tests' expected text together");
 } // namespace
 
 Version_Screen::Version_Screen(QWidget *parent) : QWidget(parent)
@@ -33,7 +64,7 @@ Version_Screen::Version_Screen(QWidget *parent) : QWidget(parent)
 
     version_label = new QLabel(this);
     version_label->setObjectName(QStringLiteral("version_label"));
-    version_label->setText(tr("Version:version 1.00"));
+    version_label->setText(tr(version_line));
 
     url_label = new QLabel(this);
     url_label->setObjectName(QStringLiteral("url_label"));
@@ -83,15 +114,11 @@ Version_Screen::Version_Screen(QWidget *parent) : QWidget(parent)
     connect(ok_button, &QPushButton::clicked, this, &Version_Screen::Push_Ok_clicked);
 }
 
+// OK and the title bar's close button both close the window, which hides it:
+// it is never deleted, so it shows again unchanged. The close is accepted, as
+// QWidget's own handler does: a window that refused it would cancel the
+// application's quit, and one only hidden would never count as the last closed.
 void Version_Screen::Push_Ok_clicked()
 {
     close();
-}
-
-// The window is never deleted, so a closed one shows again unchanged. The
-// close is accepted: one that refused it would cancel the application's quit,
-// and a window only hidden would never count as the last one closed.
-void Version_Screen::closeEvent(QCloseEvent *event)
-{
-    event->accept();
 }

@@ -4,7 +4,6 @@
 
 #include <QWidget>
 
-class QCloseEvent;
 class QLabel;
 class QPushButton;
 
@@ -18,9 +17,6 @@ public:
 
 public slots:
     void Push_Ok_clicked();
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     QPushButton *ok_button = nullptr;

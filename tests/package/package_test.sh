@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The Debian package as a user gets it: built by CPack, unpacked with dpkg-deb
+# into a scratch root, and its program started from an empty folder on a
+# private X server on a Japanese system. It finds its chimes, help pages and
+# catalogue (Japanese titles, no complaint about missing data) and quits
+# through its menu with status 0. lintian finds no error in the package.
+#
+#   package_test.sh CPACK BUILD_DIR VERSION
+# A missing tool is named and the test skipped (status 77); with CI set it fails.
+set -uo pipefail
+cpack=$1 build=$2 version=$3
+limit_s=60 # for any one thing to happen, however busy the machine
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+for tool in dpkg-deb dpkg-shlibdeps lintian Xvfb xwininfo xdotool; do
+    command -v "$tool" >/dev/null && continue
+    echo "SKIP: $tool is missing (see the test packages in zelvane.sh)" >&2
+    [ -n "${CI:-}" ] && fail "$tool is missing under CI"
+    exit 77
+done
+
+scratch=$(mktemp -d)
+xvfb_pid='' program_pid=''
+cleanup() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+# Polls the command until it succeeds, for at most limit_s seconds.
+wait_for() {
+    local deadline=$((SECONDS + limit_s))
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.2
+    done
+}
+
+deb="$scratch/out/zelvane_${version}_$(dpkg --print-architecture).deb"
+"$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 ||
+    { cat "$scratch/cpack.log"; fail "cpack could not build the package"; }
+[ -f "$deb" ] || fail "no $(basename "$deb"), but: $(ls "$scratch/out")"
+
+echo "--- lintian"
+lintian --fail-on error "$deb" || fail "lintian reports errors"
+
+root="$scratch/root"
+dpkg-deb -x "$deb" "$root" || fail "dpkg-deb cannot unpack it"
+for file in usr/share/applications/org.zelvane.Zelvane.desktop \
+    usr/share/icons/hicolor/scalable/apps/org.zelvane.Zelvane.svg \
+    usr/share/doc/zelvane/copyright usr/share/doc/zelvane/changelog.gz; do
+    [ -s "$root/$file" ] || fail "the package holds no $file"
+done
+grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/org.zelvane.Zelvane.metainfo.xml" ||
+    fail "the metainfo does not name release $version"
+dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' ||
+    fail "the dependencies lack the toolkit: $(dpkg-deb -f "$deb" Depends)"
+
+# The viewable window of this title, as "x y width height".
+window() {
+    local id
+    for id in $(xwininfo -root -tree | grep -F "\"$1\"" | awk '{print $1}'); do
+        xwininfo -id "$id" | awk '/Map State: IsViewable/ {v = 1} /Absolute upper-left X/ {x = $NF}
+            /Absolute upper-left Y/ {y = $NF} /Width:/ {w = $NF} /Height:/ {h = $NF}
+            END {if (v) print x, y, w, h; else exit 1}' && return 0
+    done
+    return 1
+}
+shows() { geometry=$(window "$1"); }
+# Gone or a zombie: ended, its status not yet collected.
+ended() { [[ "$(sed 's/.*) //' "/proc/$program_pid/stat" 2>/dev/null)" =~ ^(Z|$) ]]; }
+
+Xvfb -displayfd 1 -screen 0 1280x1024x24 -noreset -nolisten tcp >"$scratch/display" 2>/dev/null &
+xvfb_pid=$!
+wait_for test -s "$scratch/display" || fail "Xvfb did not start"
+# The X tools read window titles in UTF-8; the program runs on a Japanese system.
+export DISPLAY=":$(head -n1 "$scratch/display")" QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=
+unset WAYLAND_DISPLAY LANGUAGE
+
+mkdir "$scratch/empty" && cd "$scratch/empty" || fail "no scratch folder"
+LANG=ja_JP.UTF-8 "$root/usr/bin/zelvane" >"$scratch/stdout" 2>"$scratch/stderr" &
+program_pid=$!
+wait_for shows "ゼルヴァーネ(時計+)" || fail "no Japanese clock window: $(cat "$scratch/stderr")"
+read -r x y w h <<<"$geometry"
+xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 3
+wait_for shows "右クリックメニュー" || fail "no Japanese feature menu"
+# The menu's eight rows of 18 pixels lie 3 pixels inside it; Quit is the last.
+read -r x y w h <<<"$geometry"
+xdotool mousemove $((x + w / 2)) $((y + 3 + 7 * 18 + 9)) click 1
+wait_for ended || fail "Quit did not end the program"
+wait "$program_pid"
+status=$?
+program_pid=''
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+if grep '^zelvane:' "$scratch/stderr"; then
+    fail "started from an empty folder, the unpacked program misses its data"
+fi
+echo "PASS: zelvane $version packaged, unpacked, started, found its data and quit"
