@@ -86,7 +86,7 @@ unset WAYLAND_DISPLAY LANGUAGE
 mkdir "$scratch/empty" && cd "$scratch/empty" || fail "no scratch folder"
 LANG=ja_JP.UTF-8 "$root/usr/bin/zelvane" >"$scratch/stdout" 2>"$scratch/stderr" &
 program_pid=$!
-wait_for shows "ゼルヴァーネ(時計+)" || fail "no Japanese clock window: $(cat "$scratch/stderr")"
+wait_for shows "ゼルヴァーネ（時計+）" || fail "no Japanese clock window: $(cat "$scratch/stderr")"
 read -r x y w h <<<"$geometry"
 xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 3
 wait_for shows "右クリックメニュー" || fail "no Japanese feature menu"
