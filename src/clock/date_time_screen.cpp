@@ -17,6 +17,9 @@
 namespace {
 constexpr int clock_points = 24;
 
+// The displays a left click steps through, in this order, then round again.
+enum Display { date_display, month_name_display, time_display, period_name_display, display_count };
+
 // Each display wakes just after the moment its text or tooltip changes, never
 // before it: the time display at every second, the others at every minute
 // (midnight, the odd hours and the period display's h:m all fall on one). A
@@ -40,9 +43,6 @@ qint64 msecs_to_next(const QDateTime &now, int period_ms)
 
 Date_Time_Screen::Date_Time_Screen(QWidget *parent) : QLabel(parent)
 {
-    font_family = QString();
-    disp_time = QTime();
-    buf_click_flag = 0;
     move(790, 640);
     right_menu = new Right_Menu(nullptr);
     new Focus_Link_Guard(this); // for every window of the program
@@ -59,10 +59,10 @@ Date_Time_Screen::Date_Time_Screen(QWidget *parent) : QLabel(parent)
 
     disp_time = Time_Source::now().time();
 
-    // An empty family stands for the toolkit's default family. Left empty in
-    // the font itself, the font matcher would take any face that has the
-    // weight, often a serif one.
-    QFont clock_font = font_family.isEmpty() ? QFont() : QFont(font_family);
+    // font_family is empty: the toolkit's default family, which a default font
+    // already has. Handed an empty family, the font matcher would take any
+    // face that has the weight, often a serif one.
+    QFont clock_font;
     clock_font.setPointSize(clock_points);
     clock_font.setWeight(QFont::Black);
     // Centred both ways: a name set smaller to fit sits in the middle.
@@ -91,17 +91,17 @@ void Date_Time_Screen::change_time()
     disp_time = now.time();
     const QDate today = now.date();
 
-    switch (buf_click_flag % 4) {
-    case 0:
+    switch (buf_click_flag % display_count) {
+    case date_display:
         setFixedSize(220, 40);
         setText(today.toString(tr("yyyy.M.d")));
         setToolTip(tr(Time_Names::month_traditional(today.month())));
         break;
-    case 1:
+    case month_name_display:
         setText(tr(Time_Names::month_traditional(today.month())));
         setToolTip(tr(Time_Names::month_english(today.month())));
         break;
-    case 2:
+    case time_display:
         setFixedSize(200, 40);
         setText(disp_time.toString(tr("h:m:ss")));
         setToolTip(tr(Time_Names::period(disp_time)));
@@ -109,7 +109,7 @@ void Date_Time_Screen::change_time()
             Qt::UniqueConnection);
         chime_started = true;
         break;
-    case 3:
+    case period_name_display:
         setFixedSize(160, 40);
         setToolTip(now.time().toString(tr("h:m")));
         setText(tr(Time_Names::period(now.time())));
@@ -127,7 +127,8 @@ void Date_Time_Screen::change_time()
 
 void Date_Time_Screen::plan_next_refresh(const QDateTime &now)
 {
-    const qint64 next_ms = msecs_to_next(now, buf_click_flag % 4 == 2 ? second_ms : minute_ms);
+    const qint64 next_ms = msecs_to_next(
+        now, buf_click_flag % display_count == time_display ? second_ms : minute_ms);
     change_timer->start(next_ms);
     if (chime_started)
         keep_chime_on_the_hour(now, next_ms);
@@ -177,7 +178,7 @@ void Date_Time_Screen::mousePressEvent(QMouseEvent *event)
     switch (event->button()) {
     case Qt::LeftButton:
         ++buf_click_flag;
-        std::printf("buf_click_flag=%d\n", buf_click_flag % 4);
+        std::printf("buf_click_flag=%d\n", buf_click_flag % display_count);
         change_time();
         break;
     case Qt::RightButton:
