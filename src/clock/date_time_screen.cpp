@@ -3,7 +3,6 @@
 
 #include "clock/time_names.h"
 #include "core/chime_bank.h"
-#include "core/fit_text.h"
 #include "core/focus_link_guard.h"
 #include "core/time_source.h"
 #include "menu/right_menu.h"
@@ -41,7 +40,8 @@ qint64 msecs_to_next(const QDateTime &now, int period_ms)
 }
 } // namespace
 
-Date_Time_Screen::Date_Time_Screen(QWidget *parent) : QLabel(parent)
+Date_Time_Screen::Date_Time_Screen(QWidget *parent)
+    : QLabel(parent), text_fitter(this, clock_points)
 {
     move(790, 640);
     right_menu = new Right_Menu(nullptr);
@@ -117,11 +117,9 @@ void Date_Time_Screen::change_time()
     }
     // Long names (and CJK text, taller than the window) take a smaller size;
     // the window keeps its size, which may not have reached the window system yet.
-    // Measuring is most of a refresh's work, and only a new text needs it.
-    if (text() != fitted_text) {
-        Fit_Label_Text(this, clock_points, maximumSize());
-        fitted_text = text();
-    }
+    // Measuring is most of a refresh's work, and only a text that may take
+    // another size needs it.
+    text_fitter.fit(maximumSize());
     plan_next_refresh(now);
 }
 
