@@ -3,7 +3,6 @@
 
 #include "clock/time_names.h"
 #include "core/chime_bank.h"
-#include "core/fit_text.h"
 #include "core/focus_link_guard.h"
 #include "core/time_source.h"
 #include "menu/right_menu.h"
@@ -16,6 +15,9 @@
 
 namespace {
 constexpr int clock_points = 24;
+
+// The displays a left click steps through, in this order, then round again.
+enum Display { date_display, month_name_display, time_display, period_name_display, display_count };
 
 // Each display wakes just after the moment its text or tooltip changes, never
 // before it: the time display at every second, the others at every minute
@@ -38,11 +40,9 @@ qint64 msecs_to_next(const QDateTime &now, int period_ms)
 }
 } // namespace
 
-Date_Time_Screen::Date_Time_Screen(QWidget *parent) : QLabel(parent)
+Date_Time_Screen::Date_Time_Screen(QWidget *parent)
+    : QLabel(parent), text_fitter(this, clock_points)
 {
-    font_family = QString();
-    disp_time = QTime();
-    buf_click_flag = 0;
     move(790, 640);
     right_menu = new Right_Menu(nullptr);
     new Focus_Link_Guard(this); // for every window of the program
@@ -59,10 +59,10 @@ Date_Time_Screen::Date_Time_Screen(QWidget *parent) : QLabel(parent)
 
     disp_time = Time_Source::now().time();
 
-    // An empty family stands for the toolkit's default family. Left empty in
-    // the font itself, the font matcher would take any face that has the
-    // weight, often a serif one.
-    QFont clock_font = font_family.isEmpty() ? QFont() : QFont(font_family);
+    // font_family is empty: the toolkit's default family, which a default font
+    // already has. Handed an empty family, the font matcher would take any
+    // face that has the weight, often a serif one.
+    QFont clock_font;
     clock_font.setPointSize(clock_points);
     clock_font.setWeight(QFont::Black);
     // Centred both ways: a name set smaller to fit sits in the middle.
@@ -91,17 +91,17 @@ void Date_Time_Screen::change_time()
     disp_time = now.time();
     const QDate today = now.date();
 
-    switch (buf_click_flag % 4) {
-    case 0:
+    switch (buf_click_flag % display_count) {
+    case date_display:
         setFixedSize(220, 40);
         setText(today.toString(tr("yyyy.M.d")));
         setToolTip(tr(Time_Names::month_traditional(today.month())));
         break;
-    case 1:
+    case month_name_display:
         setText(tr(Time_Names::month_traditional(today.month())));
         setToolTip(tr(Time_Names::month_english(today.month())));
         break;
-    case 2:
+    case time_display:
         setFixedSize(200, 40);
         setText(disp_time.toString(tr("h:m:ss")));
         setToolTip(tr(Time_Names::period(disp_time)));
@@ -109,7 +109,7 @@ void Date_Time_Screen::change_time()
             Qt::UniqueConnection);
         chime_started = true;
         break;
-    case 3:
+    case period_name_display:
         setFixedSize(160, 40);
         setToolTip(now.time().toString(tr("h:m")));
         setText(tr(Time_Names::period(now.time())));
@@ -117,17 +117,16 @@ void Date_Time_Screen::change_time()
     }
     // Long names (and CJK text, taller than the window) take a smaller size;
     // the window keeps its size, which may not have reached the window system yet.
-    // Measuring is most of a refresh's work, and only a new text needs it.
-    if (text() != fitted_text) {
-        Fit_Label_Text(this, clock_points, maximumSize());
-        fitted_text = text();
-    }
+    // Measuring is most of a refresh's work, and only a text that may take
+    // another size needs it.
+    text_fitter.fit(maximumSize());
     plan_next_refresh(now);
 }
 
 void Date_Time_Screen::plan_next_refresh(const QDateTime &now)
 {
-    const qint64 next_ms = msecs_to_next(now, buf_click_flag % 4 == 2 ? second_ms : minute_ms);
+    const qint64 next_ms = msecs_to_next(
+        now, buf_click_flag % display_count == time_display ? second_ms : minute_ms);
     change_timer->start(next_ms);
     if (chime_started)
         keep_chime_on_the_hour(now, next_ms);
@@ -177,7 +176,7 @@ void Date_Time_Screen::mousePressEvent(QMouseEvent *event)
     switch (event->button()) {
     case Qt::LeftButton:
         ++buf_click_flag;
-        std::printf("buf_click_flag=%d\n", buf_click_flag % 4);
+        std::printf("buf_click_flag=%d\n", buf_click_flag % display_count);
         change_time();
         break;
     case Qt::RightButton:

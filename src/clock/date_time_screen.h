@@ -3,6 +3,7 @@
 #define DATE_TIME_SCREEN_H
 
 #include "clock/chime_schedule.h"
+#include "core/fit_text.h"
 
 #include <QDateTime>
 #include <QLabel>
@@ -43,7 +44,7 @@ private:
 
     Chime_Schedule chime_schedule;
     bool chime_started = false;
-    QString fitted_text; // the text the font size was last chosen for
+    Label_Text_Fitter text_fitter;
 };
 
 #endif // DATE_TIME_SCREEN_H
