@@ -3,10 +3,11 @@
 
 #include <QCoreApplication>
 
-// The literals stand in the context "Maxim_Word" so that lupdate lists every one of
+// Position 2n holds the heading of entry n, position 2n + 1 its text. The
+// literals stand in the context "Maxim_Word" so that lupdate lists every one of
 // them for the catalogue, though they are translated only at run time.
 // clang-format off
-const char *const chinese_maxim_source[2 * chinese_maxim_count] = {
+const char *const source[] = {
     // 0
     QT_TRANSLATE_NOOP("Maxim_Word", "Hijyouhatokunomotonari"),
     QT_TRANSLATE_NOOP("Maxim_Word", "Kenjyou koso Toku no kihon de aru"),
@@ -201,3 +202,5 @@ const char *const chinese_maxim_source[2 * chinese_maxim_count] = {
     QT_TRANSLATE_NOOP("Maxim_Word", "97.kane ya kanae noyouna"),
 };
 // clang-format on
+
+Maxim_Catalogue chinese_maxims("Maxim_Word", source);

@@ -2,9 +2,10 @@
 #ifndef CHINESE_MAXIMS_H
 #define CHINESE_MAXIMS_H
 
+#include "maxim/maxim_catalogue.h"
+
 // The Chinese maxims, as romanised Japanese readings: heading and explanation.
-// Position 2n holds the heading of entry n, position 2n + 1 its text.
-constexpr int chinese_maxim_count = 64;
-extern const char *const chinese_maxim_source[2 * chinese_maxim_count];
+// Translated in the context of their browser, "Maxim_Word".
+extern Maxim_Catalogue chinese_maxims;
 
 #endif // CHINESE_MAXIMS_H

@@ -3,10 +3,11 @@
 
 #include <QCoreApplication>
 
-// The literals stand in the context "Maxim_Word_Ja" so that lupdate lists every one of
+// Position 2n holds the heading of entry n, position 2n + 1 its text. The
+// literals stand in the context "Maxim_Word_Ja" so that lupdate lists every one of
 // them for the catalogue, though they are translated only at run time.
 // clang-format off
-const char *const japanese_maxim_source[2 * japanese_maxim_count] = {
+const char *const source[] = {
     // 0
     QT_TRANSLATE_NOOP("Maxim_Word_Ja", "1.Omoitukuhito"),
     QT_TRANSLATE_NOOP("Maxim_Word_Ja", "Hitto gaderuto"),
@@ -129,3 +130,5 @@ const char *const japanese_maxim_source[2 * japanese_maxim_count] = {
     QT_TRANSLATE_NOOP("Maxim_Word_Ja", "Seikousiteru hito ha"),
 };
 // clang-format on
+
+Maxim_Catalogue japanese_maxims("Maxim_Word_Ja", source);

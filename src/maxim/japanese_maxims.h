@@ -2,9 +2,10 @@
 #ifndef JAPANESE_MAXIMS_H
 #define JAPANESE_MAXIMS_H
 
+#include "maxim/maxim_catalogue.h"
+
 // The Japanese maxims, romanised: a numbered short title and its text.
-// Position 2n holds the heading of entry n, position 2n + 1 its text.
-constexpr int japanese_maxim_count = 40;
-extern const char *const japanese_maxim_source[2 * japanese_maxim_count];
+// Translated in the context of their browser, "Maxim_Word_Ja".
+extern Maxim_Catalogue japanese_maxims;
 
 #endif // JAPANESE_MAXIMS_H

@@ -3,19 +3,15 @@
 
 #include <QCoreApplication>
 
-Maxim_Catalogue::Maxim_Catalogue(const char *context, const char *const *source, int count)
-    : context(context), source(source), count(count)
-{ }
-
 QString Maxim_Catalogue::text(int number, int column)
 {
     if (!filled) {
         filled = true;
-        cache.reserve(2 * count);
-        for (int k = 0; k < 2 * count; ++k)
+        cache.reserve(2 * maxims);
+        for (int k = 0; k < 2 * maxims; ++k)
             cache.push_back(QCoreApplication::translate(context, source[k]));
     }
-    if (number < 0 || number >= count || column < 0 || column > 1)
+    if (number < 0 || number >= maxims || column < 0 || column > 1)
         return QString();
     return cache[2 * number + column];
 }

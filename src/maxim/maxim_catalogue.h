@@ -3,6 +3,7 @@
 #define MAXIM_CATALOGUE_H
 
 #include <QString>
+#include <cstddef>
 #include <vector>
 
 // One maxim table with its translated texts. The whole table is translated at
@@ -11,7 +12,15 @@
 class Maxim_Catalogue
 {
 public:
-    Maxim_Catalogue(const char *context, const char *const *source, int count);
+    // source holds the heading and the text of each maxim, in that order.
+    template<std::size_t size>
+    Maxim_Catalogue(const char *context, const char *const (&source)[size])
+        : context(context), source(source), maxims(int(size / 2))
+    {
+        static_assert(size % 2 == 0, "a heading and a text for every maxim");
+    }
+
+    int count() const { return maxims; }
 
     // The text of entry number, column 0 (heading) or 1 (text); empty outside
     // the table.
@@ -20,7 +29,7 @@ public:
 private:
     const char *context;
     const char *const *source;
-    int count;
+    int maxims;
     bool filled = false;
     std::vector<QString> cache;
 };

@@ -2,54 +2,22 @@
 #ifndef MAXIM_WORD_H
 #define MAXIM_WORD_H
 
-#include "maxim/maxim_entry.h"
+#include "maxim/maxim_browser.h"
 
-#include <QWidget>
-#include <memory>
-
-class QLabel;
-class QPushButton;
-class QTextEdit;
-
-// Reads the Chinese maxims one by one in numeric order. The entry number is
-// one for the whole program, shared by every window of this class.
-class Maxim_Word : public QWidget
+// Reads the Chinese maxims one by one in numeric order; Close returns to the
+// first one.
+class Maxim_Word : public Maxim_Browser
 {
     Q_OBJECT
 
 public:
-    static constexpr int maxim_count = 64;
-
     explicit Maxim_Word(QWidget *parent = nullptr);
 
-    // Any instance serves: the catalogue is the program's, not the window's.
-    QString Get_Maxim_Text(int number, int column) const;
-
-    // The texts last fetched for entry number (0 to maxim_count - 1).
-    const Maxim_Entry &entry(int number) const
-    {
-        Q_ASSERT(number >= 0 && number < maxim_count);
-        return maxim[number];
-    }
-
 public slots:
-    void Push_Close_Clicked();
-    void Push_Next_Clicked();
-    void Push_Back_Clicked();
+    void Push_Next_Clicked() { Step(+1); }
 
 private:
-    void Show_First_Maxim();
-    void show_entry(int number);
-
     static int i;
-
-    std::unique_ptr<Maxim_Entry[]> maxim;
-    QLabel *heading_label = nullptr;
-    QLabel *no_label = nullptr;
-    QTextEdit *text_edit = nullptr;
-    QPushButton *close_button = nullptr;
-    QPushButton *next_button = nullptr;
-    QPushButton *back_button = nullptr;
 };
 
 #endif // MAXIM_WORD_H
