@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Measures how strong the test suite is: puts each fault of mutants.txt into a
+# Measures how strong the test suite is: puts each fault of the lists into a
 # scratch copy of the tree, one at a time, builds it, runs the suite and says
-# whether some test failed (caught) or all passed (missed).
+# whether some test failed (caught) or all passed (missed). The lists are
+# mutants.txt, written beside the tests, and second_reader.txt, written by
+# someone who had not seen them.
 #
 #   tests/mutants/run.sh [first [count]]     e.g. tests/mutants/run.sh 1 20
-# ZELVANE_MUTANT_SKIP, a CTest regular expression, leaves slow tests out.
+# ZELVANE_MUTANT_LIST names one list; ZELVANE_MUTANT_SKIP, a CTest regular
+# expression, leaves slow tests out.
 set -uo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
 scratch=${ZELVANE_MUTANT_DIR:-/tmp/zelvane-mutants}
-list="$here/tests/mutants/mutants.txt"
+lists=(${ZELVANE_MUTANT_LIST:-"$here"/tests/mutants/mutants.txt "$here"/tests/mutants/second_reader.txt})
 first=${1:-1}
 count=${2:-100000}
 
@@ -39,7 +42,7 @@ PY
     fi
     if ! cmake --build "$scratch/build" -j "$(nproc)" >/dev/null 2>&1; then
         verdict="caught (does not build)"
-    elif failed=$(cd "$scratch/build" && ctest -j "$((2 * $(nproc)))" --timeout 300 --output-on-failure -E "${ZELVANE_MUTANT_SKIP:-^$}" 2>&1); then
+    elif failed=$(cd "$scratch/build" && ctest -j "$((2 * $(nproc)))" --timeout 300 --stop-on-failure --output-on-failure -E "${ZELVANE_MUTANT_SKIP:-^$}" 2>&1); then
         verdict="MISSED"
     else
         # Which tests and test functions caught it, for seeing what each is worth.
@@ -49,5 +52,5 @@ PY
     [[ "$verdict" == MISSED ]] && missed=$((missed + 1)) || caught=$((caught + 1))
     echo "$verdict  $n $file: $text -> $replacement"
     git -C "$here" show "$rev:$file" > "$target"
-done < "$list"
+done < <(cat "${lists[@]}")
 echo "caught $caught of $((caught + missed)) faults ($skipped not applicable)"
