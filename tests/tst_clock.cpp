@@ -91,25 +91,24 @@ Me no koku|9:5|790,640 160x40 on top
             late_most = qMax(late, late_most);
         });
         watch.start(5);
-        // Steps the clock to a second of hh:59 on a day of March 2009, keeping
-        // the milliseconds, and returns the full hour to come; or lets that
-        // hour pass, with so many chimes rung by then.
-        const auto step_to = [&](int hour, int day, int second = 59) {
-            const QDateTime real = QDateTime::currentDateTime(),
-                            end(QDate(2009, 3, day), QTime(hour, 59, second));
-            offset_ms = real.msecsTo(end) + real.time().msec();
-            return end.addSecs(60 - second);
+        // Steps the clock to a moment, keeping the milliseconds; or to the
+        // second before a moment of March 2009 and lets it come, with so many
+        // chimes rung by then.
+        const auto step_to = [&](const QDateTime &moment) {
+            const QDateTime real = QDateTime::currentDateTime();
+            offset_ms = real.msecsTo(moment) + real.time().msec();
         };
-        const auto pass_hour = [&](int hour, int day, int chimes_by_then) {
-            const QDateTime full_hour = step_to(hour, day);
-            WAIT_FOR(Time_Source::now() >= full_hour.addMSecs(300));
+        const auto pass = [&](int day, int hour, int minute, int chimes_by_then) {
+            const QDateTime moment(QDate(2009, 3, day), QTime(hour, minute));
+            step_to(moment.addSecs(-1));
+            WAIT_FOR(Time_Source::now() >= moment.addMSecs(300));
             WAIT_COMPARE(rung.size(), chimes_by_then);
         };
 
-        pass_hour(11, 5, 0); // noon passes before the time was ever shown: silent
+        pass(5, 12, 0, 0); // noon passes before the time was ever shown: silent
         // Midnight with three new clocks in the period, date and month
         // displays and this one turned to the time display.
-        step_to(23, 4, 57);
+        step_to(QDateTime(QDate(2009, 3, 4), QTime(23, 59, 57)));
         const QList<Date_Time_Screen *> others {
             clock_after_clicks(3), clock_after_clicks(4), clock_after_clicks(5)};
         QCOMPARE(others[1]->text(), QStringLiteral("2009.3.4"));
@@ -124,11 +123,12 @@ Me no koku|9:5|790,640 160x40 on top
         WAIT_COMPARE(others[1]->text(), QStringLiteral("2009.3.5"));
         WAIT_COMPARE(rung.size(), 4);
         qDeleteAll(others);
-        pass_hour(12, 5, 5); // 13:00
-        pass_hour(12, 5, 5); // set back: 13:00 again
-        pass_hour(10, 5, 6); // further back: 11:00, never struck yet
-        pass_hour(12, 5, 6); // forward again: 13:00 once more
-        pass_hour(23, 4, 6); // a day back: midnight once more
+        pass(5, 13, 0, 5); // 13:00
+        pass(5, 13, 0, 5); // set back: 13:00 again
+        pass(5, 11, 0, 6); // further back: 11:00, never struck yet
+        pass(5, 13, 0, 6); // forward again: 13:00 once more
+        pass(5, 0, 0, 6); // a day back: midnight once more
+        pass(5, 14, 1, 6); // into the first seconds of a minute past an hour not struck
         QCOMPARE(rung, QList<QVariantList>({{12}, {12}, {12}, {12}, {1}, {11}}));
         QCOMPARE(output.take_lines().count("jiho check ok"), 6);
     }
