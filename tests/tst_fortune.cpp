@@ -54,9 +54,6 @@ private slots:
         Date_Time_Screen *clock = nullptr;
         press(open_menu(clock), "omikuji_button");
         QWidget *config = window_of("Config_Mini_Omikuji");
-        auto *top_list = config->findChild<QComboBox *>("row_combo_5");
-        for (int grade = 1; grade <= 12; ++grade)
-            QCOMPARE(top_list->itemText(grade - 1), fortune_grade(grade)[0]);
         press(config, "row_input_button_5"); // first, its list as it opens: the best grade
         QCOMPARE(state(config), "Daikichi|No unsei|No unsei|No unsei|No unsei -4321");
         enter_grade(config, 4, 12);

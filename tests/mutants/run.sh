@@ -5,11 +5,13 @@
 # whether some test failed (caught) or all passed (missed).
 #
 #   tests/mutants/run.sh [first [count]]     e.g. tests/mutants/run.sh 1 20
+# The faults are those of every list here (*.txt, in name order), numbered on
+# through the lists; ZELVANE_MUTANT_LIST names one list instead.
 # ZELVANE_MUTANT_SKIP, a CTest regular expression, leaves slow tests out.
 set -uo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
 scratch=${ZELVANE_MUTANT_DIR:-/tmp/zelvane-mutants}
-list="$here/tests/mutants/mutants.txt"
+lists=("${ZELVANE_MUTANT_LIST:-$here/tests/mutants/*.txt}")
 first=${1:-1}
 count=${2:-100000}
 
@@ -49,5 +51,5 @@ PY
     [[ "$verdict" == MISSED ]] && missed=$((missed + 1)) || caught=$((caught + 1))
     echo "$verdict  $n $file: $text -> $replacement"
     git -C "$here" show "$rev:$file" > "$target"
-done < "$list"
+done < <(cat ${lists[@]})
 echo "caught $caught of $((caught + missed)) faults ($skipped not applicable)"

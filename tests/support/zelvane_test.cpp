@@ -102,12 +102,8 @@ QWidget *window_of(const char *class_name)
 
 QString look(const QWidget *window)
 {
-    return QStringLiteral("%1,%2 %3x%4")
-               .arg(window->x())
-               .arg(window->y())
-               .arg(window->width())
-               .arg(window->height())
-        + (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) ? " on top" : "");
+    return QString::asprintf("%d,%d %dx%d%s", window->x(), window->y(), window->width(),
+        window->height(), window->windowFlags() & Qt::WindowStaysOnTopHint ? " on top" : "");
 }
 
 QWidget *open_menu(Date_Time_Screen *&clock)
@@ -170,13 +166,12 @@ QWidget *choose_maxims(
 
 QString faketime_library()
 {
-    QStringList folders {"/usr/lib", "/usr/lib64"};
-    for (const QString &machine : QDir("/usr/lib").entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        folders << "/usr/lib/" + machine;
-    for (const QString &folder : folders)
-        if (QFile::exists(folder + "/faketime/libfaketime.so.1"))
-            return folder + "/faketime/libfaketime.so.1";
-    return QString();
+    static const QString found = [] {
+        QDirIterator it(
+            "/usr/lib", {"libfaketime.so.1"}, QDir::Files, QDirIterator::Subdirectories);
+        return it.hasNext() ? it.next() : QString();
+    }();
+    return found;
 }
 
 QStringList missing_tools(const QStringList &tools)
