@@ -1,123 +1,98 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Zelvane beside the floor of any Qt program (bench_bare_label, one always-on-top
-# 24-point label) and the classic `xclock -digital`, on one private Xvfb, in
-# one go. Prints the table of the README with ratios to the bare label.
-#   bench/compare.sh [seconds]     (default 60: how long each state is watched)
-# Instructions come from callgrind (a start-up's own spread, some 1%, limits
-# the per-second figures of an idle program), wake-ups (voluntary context switches of
-# the main thread) and resident memory from /proc.
-set -euo pipefail
-here=$(cd "$(dirname "$0")/.." && pwd)
-seconds=${1:-60}
-build="$here/build"
-cmake --build "$build" --target zelvane bench_bare_label >/dev/null
-for tool in Xvfb xdotool xclock valgrind callgrind_control strace; do
-    command -v $tool >/dev/null || { echo "compare.sh: $tool is missing" >&2; exit 1; }
-done
+# Zelvane beside the floor of any Qt program (bench_bare_label, one
+# always-on-top 24-point label) and the classic `xclock -digital`: the work of
+# a start, the memory held, how often each wakes and how soon its new frame
+# follows the second. Every program runs alone on a private Xvfb; the bare
+# label runs as Zelvane does, without MIT-SHM (QT_XCB_NO_MITSHM=1), and once
+# more with it. Prints every run, then the smallest and the middle figure of
+# the runs as the README's table.
+#   start: callgrind's instructions from the start until the program has
+#     settled with its first frame shown, after a warm-up start of each;
+#   wake-ups: voluntary context switches of every thread, over whole minutes
+#     from half past a minute once the start-up has settled, clear of the
+#     chime's hour;
+#   memory: VmRSS after those minutes in the time display;
+#   frame: one more minute with strace on the main thread's writes to the X
+#     connection: when, after each second of the wall clock begins, the first
+#     goes out (the median of the run).
+# ZELVANE_BUILD=folder measures another build (its run/ and bench/).
+#   bench/compare.sh [minutes] [runs]     (default 3 and 3)
+. "$(dirname "$0")/common.sh"
+minutes=${1:-3}
+runs=${2:-3}
+needs Xvfb xdotool xclock valgrind callgrind_control strace fc-cache
+built zelvane bench_bare_label
+names=(bare bareshm xclock zelvane)
 
-work=$(mktemp -d)
-display=:$((200 + RANDOM % 500))
-Xvfb $display -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-cleanup() {
-    [ -f "$work/pids" ] && kill $(cat "$work/pids") 2>/dev/null
-    kill $xvfb 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
-sleep 1
+for name in "${names[@]}"; do stop "$(start $name-date)"; done # warm-up
 
-# start NAME MODE VALGRIND: starts one program in one state (date or time);
-# prints its pid once its window is up.
-start() {
-    local name=$1 mode=$2 grind=$3 wrap=() title
-    [ "$grind" = yes ] && wrap=(valgrind --tool=callgrind -q --callgrind-out-file="$work/$name-$mode.cg")
-    case $name in
-    bare)
-        title="bare label"
-        if [ "$mode" = time ]; then set -- --tick; else set --; fi
-        "${wrap[@]}" "$build/bench/bench_bare_label" "$@" >/dev/null 2>&1 &
-        ;;
-    zelvane)
-        title="Zelvane(Clock+)"
-        (cd "$build/run" && exec "${wrap[@]}" ./zelvane >/dev/null 2>&1) &
-        ;;
-    xclock)
-        title=xclock
-        if [ "$mode" = time ]; then set -- -update 1; else set --; fi
-        "${wrap[@]}" xclock -digital "$@" >/dev/null 2>&1 &
-        ;;
-    esac
-    local pid=$!
-    echo "$pid" >>"$work/pids"
-    local window
-    window=$(timeout 120 xdotool search --sync --onlyvisible --name "^${title//[()+]/.}\$" | head -1)
-    if [ "$name" = zelvane ] && [ "$mode" = time ]; then
-        xdotool mousemove --window "$window" 20 20 click 1 sleep 0.3 click 1
-    fi
-    sleep 1
-    # The program's own pid (valgrind runs it in place; the subshell execs).
-    echo "$pid"
-}
-
-instructions() { # total Ir in a callgrind file
-    awk '/^(summary|totals):/ {print $2; exit}' "$1"
-}
-
-stop() { # ends a program started by start (not a child of this shell)
-    kill "$1" 2>/dev/null || true
-    while kill -0 "$1" 2>/dev/null; do sleep 0.2; done
-}
-
-# latency PID: when, after a second of the wall clock begins, the program's
-# main thread sends its frame to the X server (its first writev in that
-# second), in ms: the median and the earliest over the time watched.
-latency() {
-    timeout "$seconds" strace -qq -ttt -e trace=writev -p "$1" -o "$work/strace" 2>/dev/null || true
+# frame_lag PID: the median over a minute of when, after a second begins, the
+# main thread first writes to the X connection, in ms; also its earliest.
+frame_lag() {
+    timeout 60 strace -qq -ttt -e trace=writev -p "$1" -o "$work/strace.$1" 2>/dev/null || true
     awk '{ t = $1 + 0; s = int(t); if (s != last) { print (t - s) * 1000; last = s } }' \
-        "$work/strace" | sort -n | awk '{ v[NR] = $1 } END {
-            if (NR) printf "%.1f ms (earliest %.1f)", v[int((NR + 1) / 2)], v[1]; else printf "-" }'
+        "$work/strace.$1" | sort -g | awk '{ v[NR] = $1 } END {
+            if (NR) printf "%.1f %.1f\n", v[int((NR + 1) / 2)], v[1]; else print "- -" }'
 }
 
-declare -A figure
-for mode in date time; do
-    for name in bare zelvane xclock; do
-        # Instructions: two runs under callgrind, one ended as soon as the
-        # window is up (the first frame), one watched for the given time; the
-        # difference is the cost of that time.
-        pid=$(start $name $mode yes)
-        stop "$pid"
-        first=$(instructions "$work/$name-$mode.cg")
-        [ $mode = date ] && figure[$name,start]=$first
-        pid=$(start $name $mode yes)
-        sleep "$seconds"
-        stop "$pid"
-        figure[$name,$mode-ir]=$((($(instructions "$work/$name-$mode.cg") - first) / seconds))
-        # Wake-ups and memory, natively.
-        pid=$(start $name $mode no)
-        before=$(awk '/^voluntary_ctxt_switches/ {print $2}' /proc/$pid/task/$pid/status)
-        sleep "$seconds"
-        after=$(awk '/^voluntary_ctxt_switches/ {print $2}' /proc/$pid/task/$pid/status)
-        figure[$name,$mode-wake]=$(awk -v a="$after" -v b="$before" -v s="$seconds" 'BEGIN {printf "%.3f", (a - b) / s}')
-        figure[$name,$mode-rss]=$(awk '/VmRSS/ {printf "%.1f", $2 / 1024}' /proc/$pid/status)
-        [ $mode = time ] && figure[$name,time-late]=$(latency "$pid")
-        stop "$pid"
+for run in $(seq "$runs"); do
+    declare -A pid=()
+    for name in "${names[@]}"; do
+        pid[$name]=$(start $name-date valgrind --tool=callgrind -q \
+            --callgrind-out-file="$work/$name.$run.cg")
     done
+    settle "${pid[@]}"
+    for name in "${names[@]}"; do callgrind_control -d "${pid[$name]}" >/dev/null 2>&1 & done
+    wait
+    stop "${pid[@]}"
+    for name in "${names[@]}"; do
+        awk '/^(summary|totals):/ { printf "%.1f\n", $2 / 1e6; exit }' "$work/$name.$run.cg.1" \
+            >>"$work/$name.start"
+        echo "run $run, $name: $(tail -1 "$work/$name.start") M instructions to its first frame"
+    done
+
+    pid=()
+    for name in "${names[@]}"; do
+        for display in date time; do pid[$name-$display]=$(start $name-$display); done
+    done
+    settle "${pid[@]}"
+    half_minute $((minutes + 1))
+    for what in "${!pid[@]}"; do threads "${pid[$what]}" >"$work/$what.before"; done
+    sleep $((minutes * 60))
+    for what in "${!pid[@]}"; do threads "${pid[$what]}" >"$work/$what.after"; done
+    for what in "${!pid[@]}"; do
+        woken=$(wakeups "$work/$what.before" "$work/$what.after" $((minutes * 60)))
+        echo "${woken%% *}" >>"$work/${what%-*}.${what#*-}.wake"
+        echo "run $run, $what: $woken wake-ups per second"
+    done
+    for name in "${names[@]}"; do
+        awk '/^VmRSS/ { printf "%.1f\n", $2 / 1024 }' "/proc/${pid[$name-time]}/status" >>"$work/$name.rss"
+        frame_lag "${pid[$name-time]}" >"$work/$name.lag.$run" &
+    done
+    wait
+    for name in "${names[@]}"; do
+        read -r median earliest <"$work/$name.lag.$run"
+        echo "$median" >>"$work/$name.lag"
+        echo "$earliest" >>"$work/$name.earliest"
+        echo "run $run, $name: $(tail -1 "$work/$name.rss") MiB resident;" \
+            "frame $median ms after the second (earliest $earliest)"
+    done
+    stop "${pid[@]}"
 done
 
-ratio() { awk -v z="$1" -v b="$2" 'BEGIN { if (b > 0) printf " (%.2fx bare)", z / b }'; }
-row() { # label key unit
-    printf '| %s | %s%s | %s%s | %s%s%s |\n' "$1" "${figure[bare,$2]}" "$3" "${figure[xclock,$2]}" "$3" \
-        "${figure[zelvane,$2]}" "$3" "$(ratio "${figure[zelvane,$2]}" "${figure[bare,$2]}")"
+row() { # row LABEL FIGURE
+    printf '| %s |' "$1"
+    for name in "${names[@]}"; do printf ' %s |' "$(min_median <"$work/$name.$2")"; done
+    echo
 }
-echo "| figure | bare Qt label | xclock | Zelvane |"
-echo "|---|---|---|---|"
-row "instructions to first frame" start ""
-row "resident memory, MiB, after ${seconds} s in the time display" time-rss ""
-row "date display: wake-ups per second" date-wake ""
-row "time display: instructions per second (one tick)" time-ir ""
-row "time display: main-thread wake-ups per second" time-wake ""
-printf '| time display: new frame sent after the second begins | %s | %s | %s |\n' \
-    "${figure[bare,time-late]}" "${figure[xclock,time-late]}" "${figure[zelvane,time-late]}"
+echo
+echo "smallest / middle of $runs runs, over $minutes whole minutes:"
+echo "| figure | bare Qt label | bare Qt label with MIT-SHM | xclock | Zelvane |"
+echo "|---|---|---|---|---|"
+row "instructions to the first frame, millions" start
+row "resident memory after $minutes min in the time display, MiB" rss
+row "date display: wake-ups per second, all threads" date.wake
+row "time display: wake-ups per second, all threads" time.wake
+row "time display: frame sent after the second begins, ms (median of a minute)" lag
+row "time display: the earliest of those, ms" earliest

@@ -1,54 +1,60 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What a clock costs while it runs and nothing else happens, in instructions
-# per second: Zelvane, `xclock -digital` and the bare Qt label, under
-# callgrind on a private Xvfb, in the date display (xclock redraws once a
-# minute, the bare label never) and in the time display (all three once a
-# second). The counters are zeroed and dumped by callgrind_control (through
-# vgdb, which reaches a sleeping program at once), so the figures hold whole
-# minutes of wake-ups and nothing of the start-up.
-# ZELVANE_KEEP=path keeps the profiles, as path.<program>-<display>.
-#   bench/idle_cost.sh [minutes]     (default 3)
-set -euo pipefail
-here=$(cd "$(dirname "$0")/.." && pwd)
+# per second: Zelvane, `xclock -digital` and the bare Qt label, each under
+# callgrind on a private Xvfb of its own, in the date display (Zelvane and
+# xclock redraw once a minute, the bare label never) and in the time display
+# (all of them once a second). The bare label runs as Zelvane does, without
+# MIT-SHM (QT_XCB_NO_MITSHM=1), and once more with it. Once every start-up has
+# settled, callgrind's counters are zeroed at half past a minute and dumped
+# whole minutes later (callgrind_control, through vgdb, reaches a sleeping
+# program at once): each figure holds the same number of minute and second
+# wake-ups and nothing of the start-up, nor of the chime's hour. The time
+# display's figure depends on the text drawn (7 or 8 characters, which
+# digits); the programs in one run draw the same texts. Prints every run, then the smallest
+# and the middle figure of the runs.
+# ZELVANE_KEEP=path keeps the profiles, as path.<program>.<run>;
+# ZELVANE_BUILD=folder measures another build (its run/ and bench/).
+#   bench/idle_cost.sh [minutes] [runs]     (default 3 and 3)
+. "$(dirname "$0")/common.sh"
 minutes=${1:-3}
-cmake --build "$here/build" --target zelvane bench_bare_label >/dev/null
-. "$here/bench/private_display.sh"
-trap 'kill $xvfb $(cat "$work/pids" 2>/dev/null) 2>/dev/null; rm -rf "$work"' EXIT
+runs=${2:-3}
+needs Xvfb xdotool xclock valgrind callgrind_control fc-cache
+built zelvane bench_bare_label
+programs=(zelvane-date xclock-date bare-date bareshm-date zelvane-time xclock-time bare-time bareshm-time)
 
-# cost NAME COMMAND...: instructions per second over the minutes watched
-cost() {
-    local name=$1
-    shift
-    (cd "$here/build/run" && exec valgrind --tool=callgrind -q \
-        --callgrind-out-file="$work/$name.%p" "$@" >/dev/null 2>&1) &
-    local pid=$!
-    echo $pid >>"$work/pids"
-    sleep 15 # up and idle
-    if [ "$name" = zelvane-time ]; then
-        xdotool search --sync --onlyvisible --name '^Zelvane.Clock..$' \
-            mousemove --window %1 20 20 click 1 sleep 0.3 click 1
-        sleep 5
-    fi
-    callgrind_control -z $pid >/dev/null 2>&1
+for run in $(seq "$runs"); do
+    declare -A pid=()
+    for what in "${programs[@]}"; do
+        pid[$what]=$(start "$what" valgrind --tool=callgrind -q \
+            --callgrind-out-file="$work/$what.$run")
+    done
+    settle "${pid[@]}"
+    half_minute "$minutes"
+    for what in "${programs[@]}"; do callgrind_control -z "${pid[$what]}" >/dev/null 2>&1 & done
+    wait
     sleep $((minutes * 60))
-    callgrind_control -d $pid >/dev/null 2>&1
-    [ -n "${ZELVANE_KEEP:-}" ] && cp "$work/$name".*.1 "$ZELVANE_KEEP.$name"
-    kill -9 $pid
-    awk -v m="$minutes" -v n="$name" '/^(summary|totals):/ {
-        printf "%s: %.0f instructions per second\n", n, $2 / (m * 60); exit }' "$work/$name".*.1
+    for what in "${programs[@]}"; do callgrind_control -d "${pid[$what]}" >/dev/null 2>&1 & done
+    wait
+    kill -9 "${pid[@]}"
+    for what in "${programs[@]}"; do
+        [ -n "${ZELVANE_KEEP:-}" ] && cp "$work/$what.$run.1" "$ZELVANE_KEEP.$what.$run"
+        awk -v s=$((minutes * 60)) '/^(summary|totals):/ { printf "%.0f\n", $2 / s; exit }' \
+            "$work/$what.$run.1" >>"$work/$what.ips"
+        echo "run $run, $what: $(tail -1 "$work/$what.ips") instructions per second"
+    done
+done
+
+cell() { min_median <"$work/$1.ips"; }
+middle() { sort -g "$work/$1.ips" | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+ratio() { # of the middle figures
+    awk -v z="$(middle "$1")" -v b="$(middle "$2")" 'BEGIN { if (b > 0) printf " (%.2fx bare)", z / b }'
 }
+echo
+echo "instructions per second over $minutes whole minutes, smallest / middle of $runs runs:"
+echo "| instructions per second | bare Qt label | bare Qt label with MIT-SHM | xclock | Zelvane |"
+echo "|---|---|---|---|---|"
 for display in date time; do
-    cost zelvane-$display ./zelvane &
-    jobs=$!
-    if [ $display = date ]; then
-        cost xclock-date xclock -digital &
-        jobs="$jobs $!"
-    else
-        cost xclock-time xclock -digital -update 1 &
-        jobs="$jobs $!"
-        cost bare-time "$here/build/bench/bench_bare_label" --tick &
-        jobs="$jobs $!"
-    fi
-    wait $jobs
+    echo "| $display display | $(cell bare-$display) | $(cell bareshm-$display) | $(cell xclock-$display) |" \
+        "$(cell zelvane-$display)$(ratio zelvane-$display bare-$display) |"
 done

@@ -10,6 +10,8 @@
 #include <QDate>
 #include <QFont>
 #include <QMouseEvent>
+#include <QPaintEvent>
+#include <QStyleOptionFrame>
 #include <QTimer>
 #include <cstdio>
 
@@ -169,6 +171,22 @@ void Date_Time_Screen::jiho_check()
     }
     if (chime_started)
         keep_chime_on_the_hour(now, change_timer->remainingTime());
+}
+
+// A new text repaints only the inside of the frame. The frame, clipped away
+// then, is left undrawn: drawing it was the costliest part of such a paint.
+void Date_Time_Screen::paintEvent(QPaintEvent *event)
+{
+    frame_clipped_away = contentsRect().contains(event->rect());
+    QLabel::paintEvent(event);
+    frame_clipped_away = false;
+}
+
+void Date_Time_Screen::initStyleOption(QStyleOptionFrame *option) const
+{
+    QLabel::initStyleOption(option);
+    if (frame_clipped_away)
+        option->frameShape = QFrame::NoFrame;
 }
 
 void Date_Time_Screen::mousePressEvent(QMouseEvent *event)

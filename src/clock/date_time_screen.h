@@ -11,6 +11,8 @@
 #include <QTime>
 
 class QMouseEvent;
+class QPaintEvent;
+class QStyleOptionFrame;
 class QTimer;
 class Right_Menu;
 
@@ -30,6 +32,8 @@ public slots:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void initStyleOption(QStyleOptionFrame *option) const override;
 
 private:
     void plan_next_refresh(const QDateTime &now);
@@ -45,6 +49,7 @@ private:
     Chime_Schedule chime_schedule;
     bool chime_started = false;
     Label_Text_Fitter text_fitter;
+    bool frame_clipped_away = false; // while a paint lies wholly inside the frame
 };
 
 #endif // DATE_TIME_SCREEN_H
