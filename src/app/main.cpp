@@ -4,6 +4,7 @@
 #include "core/data_folder.h"
 #include "core/japanese_catalogue.h"
 #include "core/platform_choice.h"
+#include "core/single_instance.h"
 #include "core/version.h"
 
 #include <QApplication>
@@ -61,6 +62,16 @@ int main(int argc, char *argv[])
     // error, and --help-all lists the toolkit's options too.
     parser.process(application);
 
+    // One clock per user and display: a second start shows the first one's.
+    Single_Instance instance(Single_Instance::display_of(
+        QGuiApplication::platformName(), arguments, QProcessEnvironment::systemEnvironment()));
+    if (!instance.claim()) {
+        std::fprintf(stderr,
+            "zelvane: already running on this display; its clock "
+            "is brought to the front\n");
+        return 0;
+    }
+
     Chime_Bank chimes;
     // The toolkit's texts first: a catalogue installed later is asked first,
     // so the program's own entries always win.
@@ -72,6 +83,12 @@ int main(int argc, char *argv[])
     Data_Folder::report_missing(japanese && translator.isEmpty());
 
     Date_Time_Screen clock;
+    QObject::connect(&instance, &Single_Instance::show_requested, &clock, [&clock] {
+        clock.setWindowState(clock.windowState() & ~Qt::WindowMinimized);
+        clock.show();
+        clock.raise();
+        clock.activateWindow();
+    });
     clock.show();
     return application.exec();
 }
