@@ -4,6 +4,7 @@
 #include "core/data_folder.h"
 #include "core/japanese_catalogue.h"
 #include "core/platform_choice.h"
+#include "core/quit_on_close.h"
 #include "core/single_instance.h"
 #include "core/version.h"
 
@@ -83,6 +84,7 @@ int main(int argc, char *argv[])
     Data_Folder::report_missing(japanese && translator.isEmpty());
 
     Date_Time_Screen clock;
+    new Quit_On_Close(&clock);
     QObject::connect(&instance, &Single_Instance::show_requested, &clock, [&clock] {
         clock.setWindowState(clock.windowState() & ~Qt::WindowMinimized);
         clock.show();
