@@ -27,6 +27,8 @@ test_packages=(
     # a private X server, audio on a null sink, data validators
     xvfb xauth x11-utils xdotool openbox imagemagick
     pulseaudio pulseaudio-utils faketime
+    # a window manager's close and a private session bus watched for notifications
+    wmctrl dbus-daemon dbus-bin
     # for the benchmark script: the classic X clock to compare with, callgrind,
     # strace for when a frame is sent
     x11-apps valgrind strace

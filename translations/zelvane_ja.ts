@@ -7,6 +7,10 @@
         <source>Alrm Timer screen</source>
         <translation>タイマー画面</translation>
     </message>
+    <message>
+        <source>Time is up</source>
+        <translation>時間です</translation>
+    </message>
 </context>
 <context>
     <name>Config_Mini_Omikuji</name>

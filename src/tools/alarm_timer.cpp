@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/alarm_timer.h"
 #include "core/chime_bank.h"
+#include "core/desktop_notification.h"
 #include "tools/display_blinker.h"
 
 #include <QCloseEvent>
@@ -58,6 +59,8 @@ void Alarm_Timer::Change_time()
     if (buf_time == 0) {
         Chime_Bank::ring(bell_sound);
         blinker->start();
+        // For a user looking at another window, or away from a silent desk.
+        Desktop_Notification::send(tr("Time is up"));
     }
 }
 

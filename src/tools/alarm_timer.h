@@ -11,7 +11,8 @@ class QTimer;
 
 // A countdown worked only by clicks on its number: a left click picks the
 // next preset (60, 180, 300 s), a right click steps through start, stop and
-// reset. When the count reaches 0 a bell rings once and the number blinks.
+// reset. When the count reaches 0 a bell rings once, the number blinks and the
+// desktop shows a notice.
 class Alarm_Timer : public QLCDNumber
 {
     Q_OBJECT
