@@ -93,7 +93,7 @@ class Tst_Desktop : public QObject
     Q_OBJECT
     QProcess xvfb, openbox;
     QTemporaryDir runtime;
-    const QString faketime = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1";
+    const QString faketime = ZELVANE_LIBFAKETIME;
 
 private slots:
     void initTestCase()
