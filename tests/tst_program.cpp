@@ -74,7 +74,7 @@ QString run(const QString &command, const QProcessEnvironment &environment = on_
 }
 
 // Where the visible window of this title lies, once it shows.
-std::optional<QRect> window(const QString &title, int timeout_ms = 10000)
+std::optional<QRect> window(const QString &title, int timeout_ms = patience_ms)
 {
     // e.g.  0x400007 "Zelvane(Clock+)": ("zelvane" "zelvane")  220x40+790+640  +790+640
     const QRegularExpression line(R"((?m)^\s*(0x[0-9a-f]+) ")" + QRegularExpression::escape(title)
@@ -135,8 +135,11 @@ void start_and_read_help(Program_Run &program, const QString &from, const QProce
 void quit(Program_Run &program)
 {
     QVERIFY2(program.runs_on(300), qPrintable(program.output()));
+    // The menu shows once the program has handled every click before it.
+    click(QPoint(790 + 180, 640 + 20), 3);
+    QVERIFY(window("Right click menu", patience_ms));
     const qsizetype before_quit = program.output().size();
-    menu_press("quit_button");
+    click_in("Right click menu", Right_Menu(), "quit_button");
     QTRY_COMPARE_WITH_TIMEOUT(program.state(), QProcess::NotRunning, patience_ms);
     // A crash counts as -1.
     QCOMPARE(program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1, 0);
