@@ -4,6 +4,7 @@
 #include "core/data_folder.h"
 #include "core/japanese_catalogue.h"
 #include "core/platform_choice.h"
+#include "core/settings.h"
 
 #include <QApplication>
 #include <QProcessEnvironment>
@@ -27,6 +28,7 @@ int main(int argc, char *argv[])
 
     QApplication application(argc, argv);
     Chime_Bank chimes;
+    Settings settings(Settings::user_config_folder());
     // The toolkit's texts first: a catalogue installed later is asked first,
     // so the program's own entries always win.
     QTranslator toolkit_translator;
