@@ -4,6 +4,7 @@
 #include "clock/time_names.h"
 #include "core/chime_bank.h"
 #include "core/focus_link_guard.h"
+#include "core/settings.h"
 #include "core/time_source.h"
 #include "menu/right_menu.h"
 
@@ -164,7 +165,9 @@ void Date_Time_Screen::jiho_check()
     const QDateTime now = Time_Source::now();
     const int sound = chime_schedule.sound_due(now);
     if (sound != 0) {
-        Chime_Bank::ring(sound);
+        // An hour the user silenced counts as struck all the same.
+        if (Settings::current().chime_heard_at(now.time()))
+            Chime_Bank::ring(sound);
         std::printf("jiho check ok\n");
     }
     if (chime_started)
