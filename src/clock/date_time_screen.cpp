@@ -6,6 +6,7 @@
 #include "core/focus_link_guard.h"
 #include "core/settings.h"
 #include "core/time_source.h"
+#include "core/window_placer.h"
 #include "menu/right_menu.h"
 
 #include <QDate>
@@ -45,6 +46,8 @@ Date_Time_Screen::Date_Time_Screen(QWidget *parent)
     : QLabel(parent), text_fitter(this, clock_points)
 {
     move(790, 640);
+    // Every window is placed around the clock, from its designed place.
+    Window_Placer::follow(this);
     right_menu = new Right_Menu(nullptr);
     new Focus_Link_Guard(this); // for every window of the program
     setWindowFlags(Qt::WindowStaysOnTopHint | Qt::WindowSystemMenuHint);
