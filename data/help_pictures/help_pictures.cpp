@@ -36,6 +36,9 @@ void left_click(QWidget *widget, int times)
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5),
             widget->mapToGlobal(QPointF(5, 5)), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(widget, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5),
+            widget->mapToGlobal(QPointF(5, 5)), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &release);
     }
 }
 

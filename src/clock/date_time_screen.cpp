@@ -9,11 +9,13 @@
 #include "core/window_placer.h"
 #include "menu/right_menu.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QFont>
 #include <QMouseEvent>
 #include <QTimer>
 #include <cstdio>
+#include <utility>
 
 namespace {
 constexpr int clock_points = 24;
@@ -48,6 +50,8 @@ Date_Time_Screen::Date_Time_Screen(QWidget *parent)
     move(790, 640);
     // Every window is placed around the clock, from its designed place.
     Window_Placer::follow(this);
+    if (const auto moved_to = Settings::current().clock_position())
+        move(*moved_to);
     right_menu = new Right_Menu(nullptr);
     new Focus_Link_Guard(this); // for every window of the program
     setWindowFlags(Qt::WindowStaysOnTopHint | Qt::WindowSystemMenuHint);
@@ -177,13 +181,16 @@ void Date_Time_Screen::jiho_check()
         keep_chime_on_the_hour(now, change_timer->remainingTime());
 }
 
+// A left click steps the display when the button is released: until then it
+// may yet become a drag, which must not step it.
 void Date_Time_Screen::mousePressEvent(QMouseEvent *event)
 {
     switch (event->button()) {
     case Qt::LeftButton:
-        ++buf_click_flag;
-        std::printf("buf_click_flag=%d\n", buf_click_flag % display_count);
-        change_time();
+        left_pressed = true;
+        dragging = false;
+        press_at = event->globalPosition().toPoint();
+        place_at_press = pos();
         break;
     case Qt::RightButton:
         right_menu->show();
@@ -191,4 +198,32 @@ void Date_Time_Screen::mousePressEvent(QMouseEvent *event)
     default:
         break;
     }
+}
+
+void Date_Time_Screen::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!left_pressed || !event->buttons().testFlag(Qt::LeftButton))
+        return;
+    const QPoint moved = event->globalPosition().toPoint() - press_at;
+    if (!dragging && moved.manhattanLength() < QApplication::startDragDistance())
+        return;
+    if (!dragging)
+        setCursor(Qt::ClosedHandCursor);
+    dragging = true;
+    move(place_at_press + moved);
+}
+
+void Date_Time_Screen::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !std::exchange(left_pressed, false))
+        return;
+    if (dragging) {
+        dragging = false;
+        setCursor(Qt::PointingHandCursor);
+        Settings::current().set_clock_position(pos());
+        return;
+    }
+    ++buf_click_flag;
+    std::printf("buf_click_flag=%d\n", buf_click_flag % display_count);
+    change_time();
 }
