@@ -18,6 +18,7 @@
 #include "tools/alarm_timer.h"
 #include "tools/calender_show.h"
 #include "tools/help_screen.h"
+#include "tools/settings_screen.h"
 #include "tools/version_screen.h"
 
 #include <QApplication>
@@ -91,6 +92,7 @@ const Picture pictures[] = {
     {"calendar.png", [] { return new Calender_Show; }},
     {"help.png", [] { return new Help_Screen; }},
     {"version.png", [] { return new Version_Screen; }},
+    {"settings.png", [] { return new Settings_Screen; }},
     {"fortune_config.png", [] { return fortune_configured(); }},
     {"fortune_drawing.png", [] { return fortune_configured()->drawing_window(); }},
     {"fortune_result.png", [] { return fortune_result(1); }},
