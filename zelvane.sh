@@ -26,6 +26,8 @@ run_packages=(
 test_packages=(
     # a private X server, audio on a null sink, data validators
     xvfb xauth x11-utils xdotool openbox imagemagick
+    # xrandr, to add and unplug monitors of the private X server
+    x11-xserver-utils
     pulseaudio pulseaudio-utils faketime
     # a window manager's close and a private session bus watched for notifications
     wmctrl dbus-daemon dbus-bin

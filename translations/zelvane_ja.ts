@@ -1496,6 +1496,53 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
         <source>Quit</source>
         <translation>終了</translation>
     </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+</context>
+<context>
+    <name>Settings_Screen</name>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Ring the hourly chime</source>
+        <translation>時報を鳴らす</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>試聴</translation>
+    </message>
+    <message>
+        <source>Quiet hours</source>
+        <translation>鳴らさない時間帯</translation>
+    </message>
+    <message>
+        <source>Start with the desktop</source>
+        <translation>デスクトップと一緒に起動する</translation>
+    </message>
+    <message>
+        <source>Put the clock back</source>
+        <translation>時計を元の場所に戻す</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>始まり</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>終わり</translation>
+    </message>
 </context>
 <context>
     <name>Version_Screen</name>

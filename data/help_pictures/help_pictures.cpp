@@ -18,6 +18,7 @@
 #include "tools/alarm_timer.h"
 #include "tools/calender_show.h"
 #include "tools/help_screen.h"
+#include "tools/settings_screen.h"
 #include "tools/version_screen.h"
 
 #include <QApplication>
@@ -36,6 +37,9 @@ void left_click(QWidget *widget, int times)
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5),
             widget->mapToGlobal(QPointF(5, 5)), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(widget, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5),
+            widget->mapToGlobal(QPointF(5, 5)), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &release);
     }
 }
 
@@ -88,6 +92,7 @@ const Picture pictures[] = {
     {"calendar.png", [] { return new Calender_Show; }},
     {"help.png", [] { return new Help_Screen; }},
     {"version.png", [] { return new Version_Screen; }},
+    {"settings.png", [] { return new Settings_Screen; }},
     {"fortune_config.png", [] { return fortune_configured(); }},
     {"fortune_drawing.png", [] { return fortune_configured()->drawing_window(); }},
     {"fortune_result.png", [] { return fortune_result(1); }},

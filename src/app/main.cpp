@@ -7,6 +7,7 @@
 #include "core/quit_on_close.h"
 #include "core/single_instance.h"
 #include "core/version.h"
+#include "core/settings.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -74,6 +75,7 @@ int main(int argc, char *argv[])
     }
 
     Chime_Bank chimes;
+    Settings settings(Settings::user_config_folder());
     // The toolkit's texts first: a catalogue installed later is asked first,
     // so the program's own entries always win.
     QTranslator toolkit_translator;

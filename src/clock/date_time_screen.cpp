@@ -4,9 +4,12 @@
 #include "clock/time_names.h"
 #include "core/chime_bank.h"
 #include "core/focus_link_guard.h"
+#include "core/settings.h"
 #include "core/time_source.h"
+#include "core/window_placer.h"
 #include "menu/right_menu.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QFont>
 #include <QMouseEvent>
@@ -14,6 +17,7 @@
 #include <QStyleOptionFrame>
 #include <QTimer>
 #include <cstdio>
+#include <utility>
 
 namespace {
 constexpr int clock_points = 24;
@@ -46,6 +50,10 @@ Date_Time_Screen::Date_Time_Screen(QWidget *parent)
     : QLabel(parent), text_fitter(this, clock_points)
 {
     move(790, 640);
+    // Every window is placed around the clock, from its designed place.
+    Window_Placer::follow(this);
+    if (const auto moved_to = Settings::current().clock_position())
+        move(*moved_to);
     right_menu = new Right_Menu(nullptr);
     new Focus_Link_Guard(this); // for every window of the program
     setWindowFlags(Qt::WindowStaysOnTopHint | Qt::WindowSystemMenuHint);
@@ -166,7 +174,9 @@ void Date_Time_Screen::jiho_check()
     const QDateTime now = Time_Source::now();
     const int sound = chime_schedule.sound_due(now);
     if (sound != 0) {
-        Chime_Bank::ring(sound);
+        // An hour the user silenced counts as struck all the same.
+        if (Settings::current().chime_heard_at(now.time()))
+            Chime_Bank::ring(sound);
         std::printf("jiho check ok\n");
     }
     if (chime_started)
@@ -189,13 +199,16 @@ void Date_Time_Screen::initStyleOption(QStyleOptionFrame *option) const
         option->frameShape = QFrame::NoFrame;
 }
 
+// A left click steps the display when the button is released: until then it
+// may yet become a drag, which must not step it.
 void Date_Time_Screen::mousePressEvent(QMouseEvent *event)
 {
     switch (event->button()) {
     case Qt::LeftButton:
-        ++buf_click_flag;
-        std::printf("buf_click_flag=%d\n", buf_click_flag % display_count);
-        change_time();
+        left_pressed = true;
+        dragging = false;
+        press_at = event->globalPosition().toPoint();
+        place_at_press = pos();
         break;
     case Qt::RightButton:
         right_menu->show();
@@ -203,4 +216,32 @@ void Date_Time_Screen::mousePressEvent(QMouseEvent *event)
     default:
         break;
     }
+}
+
+void Date_Time_Screen::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!left_pressed || !event->buttons().testFlag(Qt::LeftButton))
+        return;
+    const QPoint moved = event->globalPosition().toPoint() - press_at;
+    if (!dragging && moved.manhattanLength() < QApplication::startDragDistance())
+        return;
+    if (!dragging)
+        setCursor(Qt::ClosedHandCursor);
+    dragging = true;
+    move(place_at_press + moved);
+}
+
+void Date_Time_Screen::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !std::exchange(left_pressed, false))
+        return;
+    if (dragging) {
+        dragging = false;
+        setCursor(Qt::PointingHandCursor);
+        Settings::current().set_clock_position(pos());
+        return;
+    }
+    ++buf_click_flag;
+    std::printf("buf_click_flag=%d\n", buf_click_flag % display_count);
+    change_time();
 }

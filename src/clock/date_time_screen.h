@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QLabel>
+#include <QPoint>
 #include <QString>
 #include <QTime>
 
@@ -17,7 +18,8 @@ class QTimer;
 class Right_Menu;
 
 // The always-on-top clock: date, month name, time or period name, stepped by a
-// left click; a right click opens the feature menu.
+// left click; a right click opens the feature menu. Dragged, it moves, and it
+// opens where it was left.
 class Date_Time_Screen : public QLabel
 {
     Q_OBJECT
@@ -34,6 +36,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void initStyleOption(QStyleOptionFrame *option) const override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void plan_next_refresh(const QDateTime &now);
@@ -50,6 +54,13 @@ private:
     bool chime_started = false;
     Label_Text_Fitter text_fitter;
     bool frame_clipped_away = false; // while a paint lies wholly inside the frame
+
+    // A left press is a click, or the start of a drag once the mouse has
+    // moved the platform's drag distance.
+    bool left_pressed = false;
+    bool dragging = false;
+    QPoint press_at; // on the screen
+    QPoint place_at_press;
 };
 
 #endif // DATE_TIME_SCREEN_H

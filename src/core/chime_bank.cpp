@@ -2,7 +2,9 @@
 #include "core/chime_bank.h"
 
 #include "core/data_folder.h"
+#include "core/settings.h"
 
+#include <QAudio>
 #include <QFile>
 #include <QFileInfo>
 #include <QSoundEffect>
@@ -91,7 +93,12 @@ void Chime_Bank::ring(int sound)
     if (!current_bank || !is_chime(sound))
         return;
     emit current_bank->chime_requested(sound);
-    current_bank->sound(sound)->play();
+    QSoundEffect *effect = current_bank->sound(sound);
+    // The volume the user set, as loud as it sounds: the ear hears loudness
+    // on a logarithmic scale.
+    effect->setVolume(QAudio::convertVolume(Settings::current().chime_volume() / 100.0F,
+        QAudio::LogarithmicVolumeScale, QAudio::LinearVolumeScale));
+    effect->play();
 }
 
 void Chime_Bank::prepare(int sound)

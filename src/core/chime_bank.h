@@ -24,9 +24,10 @@ public:
     explicit Chime_Bank(QObject *parent = nullptr);
     ~Chime_Bank() override;
 
-    // Plays chime 1 to chime_count of the bank that exists, if any; other numbers do
-    // nothing. Playback is asynchronous: this returns at once (a chime not
-    // loaded yet starts as soon as it is).
+    // Plays chime 1 to chime_count of the bank that exists, if any, at the
+    // volume of the settings; other numbers do nothing. Playback is
+    // asynchronous: this returns at once (a chime not loaded yet starts as
+    // soon as it is).
     static void ring(int sound);
 
     // Loads chime 1 to chime_count ahead of its ringing and lets go of the other

@@ -7,6 +7,7 @@
 #include "tools/alarm_timer.h"
 #include "tools/calender_show.h"
 #include "tools/help_screen.h"
+#include "tools/settings_screen.h"
 #include "tools/version_screen.h"
 
 #include <QApplication>
@@ -15,7 +16,7 @@
 #include <QVBoxLayout>
 
 namespace {
-// Eight rows in the menu's 150 pixels: 3 + 8 x 18 + 3, with no gap, so no row
+// Nine rows in the menu's 168 pixels: 3 + 9 x 18 + 3, with no gap, so no row
 // covers the next and every label keeps its whole height.
 constexpr int row_height = 18;
 constexpr int row_margin = 3;
@@ -23,7 +24,7 @@ constexpr int row_margin = 3;
 
 Right_Menu::Right_Menu(QWidget *parent) : QWidget(parent)
 {
-    setFixedSize(260, 150);
+    setFixedSize(260, 168);
     // The calendar, help, fortune and maxim windows are costly to build and
     // most runs never open them: each is built the first time its button is
     // pressed, and kept from then on.
@@ -45,20 +46,21 @@ Right_Menu::Right_Menu(QWidget *parent) : QWidget(parent)
     omikuji_button = add_button(tr("mini omikuji"), "omikuji_button");
     help_button = add_button(tr("Help"), "help_button");
     version_button = add_button(tr("Version"), "version_button");
+    settings_button = add_button(tr("Settings"), "settings_button");
     close_menu_button = add_button(tr("Close menu"), "close_menu_button");
     quit_button = add_button(tr("Quit"), "quit_button");
 
-    auto *rows = new QVBoxLayout;
+    auto *column = new QVBoxLayout;
     for (QPushButton *button : {calender_button, maxim_button, timer_button, omikuji_button,
-             help_button, version_button, close_menu_button, quit_button}) {
+             help_button, version_button, settings_button, close_menu_button, quit_button}) {
         auto *row = new QHBoxLayout;
         row->addWidget(button, 0);
-        rows->addLayout(row, 0);
+        column->addLayout(row, 0);
     }
-    rows->addStretch(0);
-    rows->setSpacing(0);
-    rows->setContentsMargins(row_margin * 3, row_margin, row_margin * 3, row_margin);
-    setLayout(rows);
+    column->addStretch(0);
+    column->setSpacing(0);
+    column->setContentsMargins(row_margin * 3, row_margin, row_margin * 3, row_margin);
+    setLayout(column);
 
     connect(calender_button, &QPushButton::clicked, this, &Right_Menu::CalenderButton_click);
     connect(maxim_button, &QPushButton::clicked, this, &Right_Menu::Maxim_screen_show);
@@ -66,6 +68,7 @@ Right_Menu::Right_Menu(QWidget *parent) : QWidget(parent)
     connect(omikuji_button, &QPushButton::clicked, this, &Right_Menu::Mini_Omikuji_Game);
     connect(help_button, &QPushButton::clicked, this, &Right_Menu::Help_Screen_Button_Clicked);
     connect(version_button, &QPushButton::clicked, this, &Right_Menu::version_show);
+    connect(settings_button, &QPushButton::clicked, this, &Right_Menu::settings_show);
     connect(close_menu_button, &QPushButton::clicked, this, &Right_Menu::Quit_Button_Clicked);
     connect(quit_button, &QPushButton::clicked, qApp, &QCoreApplication::quit);
 }
@@ -80,6 +83,7 @@ Right_Menu::~Right_Menu()
     delete alarm_timer;
     delete calender_show;
     delete maxim_screen;
+    delete settings_screen;
 }
 
 QPushButton *Right_Menu::add_button(const QString &label, const char *object_name)
@@ -147,4 +151,9 @@ void Right_Menu::Maxim_screen_show()
 void Right_Menu::known_timer_button_select()
 {
     open(alarm_timer);
+}
+
+void Right_Menu::settings_show()
+{
+    open(built(settings_screen));
 }

@@ -11,12 +11,13 @@ class Help_Screen;
 class Main_Maxim_Screen;
 class QPushButton;
 class QShowEvent;
+class Settings_Screen;
 class Version_Screen;
 
-// The feature menu that a right click on the clock opens: eight flat buttons,
-// six of which open the program's feature windows. The menu creates each
-// feature window once (the costly ones when first opened) and only ever shows
-// it; the window looks after its own closing.
+// The feature menu that a right click on the clock opens: nine flat buttons,
+// seven of which open the program's feature windows and its settings. The
+// menu creates each feature window once (the costly ones when first opened)
+// and only ever shows it; the window looks after its own closing.
 class Right_Menu : public QWidget
 {
     Q_OBJECT
@@ -33,6 +34,7 @@ public slots:
     void version_show();
     void Maxim_screen_show();
     void known_timer_button_select();
+    void settings_show();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -48,12 +50,14 @@ private:
     Main_Maxim_Screen *maxim_screen = nullptr;
     Alarm_Timer *alarm_timer = nullptr;
     Config_Mini_Omikuji *config_omikuji = nullptr;
+    Settings_Screen *settings_screen = nullptr;
     QPushButton *maxim_button = nullptr;
     QPushButton *timer_button = nullptr;
     QPushButton *calender_button = nullptr;
     QPushButton *omikuji_button = nullptr;
     QPushButton *help_button = nullptr;
     QPushButton *version_button = nullptr;
+    QPushButton *settings_button = nullptr;
     QPushButton *close_menu_button = nullptr;
     QPushButton *quit_button = nullptr;
 };

@@ -90,9 +90,9 @@ wait_for shows "ゼルヴァーネ（時計+）" || fail "no Japanese clock wind
 read -r x y w h <<<"$geometry"
 xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 3
 wait_for shows "右クリックメニュー" || fail "no Japanese feature menu"
-# The menu's eight rows of 18 pixels lie 3 pixels inside it; Quit is the last.
+# The menu's nine rows of 18 pixels lie 3 pixels inside it; Quit is the last.
 read -r x y w h <<<"$geometry"
-xdotool mousemove $((x + w / 2)) $((y + 3 + 7 * 18 + 9)) click 1
+xdotool mousemove $((x + w / 2)) $((y + 3 + 8 * 18 + 9)) click 1
 wait_for ended || fail "Quit did not end the program"
 wait "$program_pid"
 status=$?
