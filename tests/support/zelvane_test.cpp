@@ -1,0 +1,295 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/zelvane_test.h"
+
+#include "core/time_source.h"
+#include "menu/right_menu.h"
+
+#include <unistd.h>
+
+bool tools_missing(const QStringList &tools)
+{
+    for (const QString &tool : tools)
+        if (tool == "faketime" ? !QFile::exists(ZELVANE_LIBFAKETIME)
+                               : QStandardPaths::findExecutable(tool).isEmpty()) {
+            const QString said = tool + " is missing (see the test packages in zelvane.sh)";
+            if (qEnvironmentVariableIsSet("CI"))
+                QTest::qFail(qPrintable(said), __FILE__, __LINE__);
+            else
+                QTest::qSkip(qPrintable(said), __FILE__, __LINE__);
+            return true;
+        }
+    return false;
+}
+
+void table_data(const char *rows)
+{
+    QTest::addColumn<QStringList>("row");
+    for (const QString &row : QString::fromUtf8(rows).split('\n', Qt::SkipEmptyParts))
+        QTest::newRow(qPrintable(row.section('|', 0, 0))) << row.split('|');
+}
+
+void stand_clock_at(const QDateTime &moment)
+{
+    Time_Source::set_reader([moment] { return moment; });
+}
+
+void take_down_clocks()
+{
+    QWidgetList clocks = QApplication::topLevelWidgets();
+    clocks.removeIf([](QWidget *window) { return !window->inherits("Date_Time_Screen"); });
+    qDeleteAll(clocks);
+    Time_Source::set_reader({});
+}
+
+Output_Capture::Output_Capture(int fd) : fd(fd), saved(dup(fd)), file(std::tmpfile())
+{
+    std::fflush(nullptr);
+    dup2(fileno(file), fd);
+}
+
+Output_Capture::~Output_Capture()
+{
+    lines({});
+    dup2(saved, fd), close(saved), std::fclose(file);
+    // Passed on, so nothing written meanwhile is lost from the log.
+    (void)!write(fd, printed.constData(), size_t(printed.size()));
+}
+
+QStringList Output_Capture::lines(const QString &pattern)
+{
+    std::fflush(nullptr);
+    char buffer[4096];
+    for (ssize_t n; (n = pread(fileno(file), buffer, sizeof buffer, printed.size())) > 0;)
+        printed.append(buffer, n);
+    return QString::fromUtf8(printed).split('\n').filter(QRegularExpression(pattern));
+}
+
+QStringList Output_Capture::take_lines()
+{
+    lines({});
+    QString text = QString::fromUtf8(printed.mid(std::exchange(taken, printed.size())));
+    return text.remove(QRegularExpression("(?m)^Q(WARN|DEBUG|INFO|SYSTEM) .*\n"))
+        .split('\n', Qt::SkipEmptyParts);
+}
+
+QWidget *window_of(const char *class_name)
+{
+    QWidgetList found = QApplication::topLevelWidgets();
+    found.removeIf(
+        [&](QWidget *window) { return !window->inherits(class_name) || !window->isVisible(); });
+    return found.size() == 1 ? found[0] : nullptr;
+}
+
+QWidget *open_menu(Date_Time_Screen *&clock)
+{
+    if (!clock)
+        (clock = new Date_Time_Screen)->show();
+    QTest::mouseClick(clock, Qt::RightButton);
+    return window_of("Right_Menu");
+}
+
+void press(QWidget *window, const QString &name)
+{
+    auto *target = window ? window->findChild<QWidget *>(name) : nullptr;
+    QVERIFY2(target, qPrintable(name));
+    // A radio or check box takes clicks on its mark and its text only.
+    QTest::mouseClick(target, Qt::LeftButton, {},
+        target->inherits("QPushButton") ? target->rect().center()
+                                        : QPoint(8, target->height() / 2));
+}
+
+QString texts(const QWidget *window, const QStringList &names)
+{
+    QStringList found;
+    for (const QString &name : names)
+        if (QObject *child = window->findChild<QObject *>(name))
+            found
+                << child->property(child->inherits("QTextEdit") ? "plainText" : "text").toString();
+    return found.join('|');
+}
+
+QWidget *choose_maxims(
+    Date_Time_Screen *&clock, const char *kind, const char *method, const char *window_class)
+{
+    press(open_menu(clock), "maxim_button");
+    QWidget *selection = window_of("Main_Maxim_Screen");
+    for (const char *button : {kind, method, "select_button"})
+        press(selection, button);
+    return selection && selection->isVisible() ? nullptr : window_of(window_class);
+}
+
+QStringList fortune_grade(int grade)
+{
+    static const QStringList grades = QString(R"(
+Daikichi|Beleave my self|Take your pick|Lose something get anything|Thinking will work out all right
+Chu kichi|feeling achivement|many chances|Only get out|Natural solve the probrem
+shoukichi|effort the everyday|you close attention|extra income feel|Wait the help
+Kichi|effort the everyday|Brush the my hurt is Kich|escape the suquare|Discretion is the better part of valor
+Hankichi|Your efforts will pay off|your effort dipendents having is kichi|A standstill|You have to humility
+Suekichi|Your efforts will pay off|you close attention|inconstancy|when calm down is kichi
+Sue-shoukichi|Matters took a turn for the worth|It has beleave is kichi|you will bless the penny|pull step
+Kyou|you have pure luck|Matters took a turn for the worth|small income,big outgo|when calm down is kichi
+Shoukyou|injustice has taboo|you close attention|you will bless the penny|Only get out
+Hankyou|survive for your self|it unexpected the encounter|Only get out|Natural solve the probrem
+Suekyou|injustice has taboo|you can't be too ambitious|unexpect outgo is carefully|unruly
+Daikyou|You need not expect|Lover alarm|outgo at great|Good luck)")
+                                          .split('\n', Qt::SkipEmptyParts);
+    return grades.value(grade - 1).split('|');
+}
+
+const QStringList result_labels {
+    "unsei_label", "study_label", "lover_label", "money_label", "trouble_label"};
+
+QString fortune_result(int grade)
+{
+    const QStringList row = fortune_grade(grade);
+    return QStringLiteral("%1|Study:%2|lover:%3|money:%4|trouble:%5")
+        .arg(row[0], row[1], row[2], row[3], row[4]);
+}
+
+QProcessEnvironment with(QProcessEnvironment environment, const QStringList &settings)
+{
+    for (const QString &setting : settings)
+        setting.contains('=')
+            ? environment.insert(setting.section('=', 0, 0), setting.section('=', 1))
+            : environment.remove(setting);
+    return environment;
+}
+
+void write_file(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QString read_file(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QProcessEnvironment on_display;
+
+bool Private_Display::start(bool window_manager)
+{
+    // Xvfb picks a free display itself and writes its number on fd 1.
+    xvfb.start("Xvfb",
+        {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-noreset", "-nolisten", "tcp"});
+    if (!xvfb.waitForReadyRead(patience_ms))
+        return false;
+    on_display = with(QProcessEnvironment::systemEnvironment(),
+        {"DISPLAY=:" + xvfb.readLine().trimmed(), "QT_QPA_PLATFORM=xcb", "WAYLAND_DISPLAY"});
+    if (!window_manager)
+        return true;
+    openbox.setProcessEnvironment(on_display);
+    openbox.start("openbox", {});
+    QDeadlineTimer deadline(patience_ms);
+    while (run({"wmctrl", "-m"}).isEmpty() && !deadline.hasExpired())
+        QThread::msleep(200);
+    return !deadline.hasExpired();
+}
+
+Private_Display::~Private_Display()
+{
+    openbox.kill(), xvfb.kill(), openbox.waitForFinished(), xvfb.waitForFinished();
+}
+
+QString run(const QStringList &command, const QProcessEnvironment &environment)
+{
+    QProcess tool;
+    tool.setProcessEnvironment(environment);
+    tool.start(command.first(), command.mid(1));
+    tool.waitForFinished(patience_ms);
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+X_Window find_window(const QString &title)
+{
+    // e.g.  0x400007 "Zelvane(Clock+)": ("zelvane" "zelvane")  220x40+0+0  +790+640
+    const QRegularExpression line(R"((?m)^\s*(0x[0-9a-f]+) ")" + QRegularExpression::escape(title)
+        + R"(": \(.*\)\s+(\d+)x(\d+)\S*\s+\+?(-?\d+)\+?(-?\d+)\s*$)");
+    // After a failure the test waits for no more windows.
+    for (QDeadlineTimer deadline(patience_ms);
+         !deadline.hasExpired() && !QTest::currentTestFailed(); QThread::msleep(150))
+        for (const auto &m : line.globalMatch(run({"xwininfo", "-root", "-tree"})))
+            if (run({"xwininfo", "-id", m.captured(1)}).contains("IsViewable"))
+                return {m.captured(1),
+                    QRect(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(2).toInt(),
+                        m.captured(3).toInt())};
+    return {};
+}
+
+void click(const QPoint &at, int button)
+{
+    // No --sync: it waits for ever when the pointer is already there.
+    run({"xdotool", "mousemove", QString::number(at.x()), QString::number(at.y()), "sleep", "0.2",
+        "click", QString::number(button)});
+}
+
+void click_in(const QString &title, QWidget &&copy, const char *child, int button)
+{
+    const QRect found = find_window(title).place;
+    QVERIFY2(found.isValid(), qPrintable(title));
+    copy.show(); // which lays it out
+    auto *target = copy.findChild<QWidget *>(child);
+    click(found.topLeft() + target->mapTo(&copy, target->rect().center()), button);
+}
+
+void menu_press(const QRect &clock, const char *button)
+{
+    // On the clock's right end, which the version screen leaves free.
+    click(QPoint(clock.right() - 40, clock.center().y()), 3);
+    click_in(QCoreApplication::translate("Right_Menu", "Right click menu"), Right_Menu(), button);
+}
+
+Program::Program(const QProcessEnvironment &environment, const QStringList &arguments,
+    const QString &folder, const QString &path)
+{
+    setProcessEnvironment(environment);
+    setWorkingDirectory(folder);
+    setProcessChannelMode(MergedChannels);
+    setStandardOutputFile(log.open() ? log.fileName() : QString());
+    start(path, arguments);
+}
+
+QString Program::output()
+{
+    return log.reset() ? QString::fromUtf8(log.readAll()) : QString();
+}
+
+void quit(Program &program, const QRect &clock)
+{
+    QVERIFY2(program.runs_on(300), qPrintable(program.output()));
+    // The menu shows once the program has handled every click before it.
+    click(QPoint(clock.right() - 40, clock.center().y()), 3);
+    const QString menu = QCoreApplication::translate("Right_Menu", "Right click menu");
+    QVERIFY(find_window(menu).place.isValid());
+    const qsizetype before_quit = program.output().size();
+    click_in(menu, Right_Menu(), "quit_button");
+    WAIT_COMPARE(program.state(), QProcess::NotRunning);
+    QVERIFY2(program.ended_well(), qPrintable(program.output()));
+    QCOMPARE(program.output().mid(before_quit), QString());
+}
+
+QStringList faked_time(const QString &moment)
+{
+    return {
+        "LD_PRELOAD=" ZELVANE_LIBFAKETIME, "FAKETIME=@" + moment, "FAKETIME_DONT_FAKE_MONOTONIC=1"};
+}
+
+void read_help(Program &program)
+{
+    QVERIFY2(find_window("Zelvane(Clock+)").place == clock_place, qPrintable(program.output()));
+    if (program.processEnvironment().contains("FAKETIME")) {
+        click(clock_place.center());
+        click(clock_place.center());
+        WAIT_FOR(program.output().contains("buf_click_flag=2\n"));
+        WAIT_FOR(program.output().contains("jiho check ok\n"));
+    }
+    menu_press(clock_place, "help_button");
+    const QRect help = find_window("How to use screen").place;
+    QVERIFY2(help.isValid(), qPrintable(program.output()));
+    for (const QPoint at : {QPoint(20, 12), QPoint(60, 12), QPoint(110, 12), QPoint(200, 300)})
+        click(help.topLeft() + at);
+}

@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/chime_bank.h"
+#include "core/settings.h"
+#include "core/time_source.h"
+#include "support/zelvane_test.h"
+
+#include <QSoundEffect>
+
+namespace {
+// Pressed, moved in four steps and released.
+void drag(QWidget *clock, const QPoint &by)
+{
+    const QPoint start = clock->mapToGlobal(QPoint(20, 20));
+    QTest::mousePress(clock, Qt::LeftButton, {}, QPoint(20, 20));
+    for (int step = 1; step <= 4; ++step)
+        QTest::mouseMove(clock, clock->mapFromGlobal(start + by * step / 4));
+    QTest::mouseRelease(clock, Qt::LeftButton, {}, clock->mapFromGlobal(start + by));
+}
+} // namespace
+
+// The clock moved and remembered, and the settings file and window, through
+// real clicks, drags and keys.
+class Tst_Settings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { take_down_clocks(); }
+
+    // A damaged file gives the defaults and one line. A press and a release,
+    // even with a move shorter than the drag distance, step the display; a
+    // longer move drags the clock, which then leads the windows. Every change
+    // is saved at once; a folder that cannot be written loses the saving, said
+    // once.
+    void the_settings_file_and_window()
+    {
+        Output_Capture output, errors(2);
+        QTemporaryDir config; // the user's configuration folder
+        const QString file = config.filePath("zelvane/zelvane.conf");
+        write_file(file,
+            "[clock]\nposition=banana\n[chime]\nenabled=maybe\nvolume=110\nquiet_from=25:00\n"
+            "quiet_to=07:00\n\x01\xff[chime\n");
+        Settings settings(config.path());
+        QCOMPARE(errors.lines("zelvane:").size(), 1);
+        for (const char *fault : {"position \"banana\"", "enabled \"maybe\"", "volume \"110\"",
+                 "quiet_from \"25:00\"", "not in INI form"})
+            QVERIFY2(errors.lines("zelvane:").value(0).contains(fault), fault);
+        Chime_Bank chimes;
+        QSignalSpy rung(&chimes, &Chime_Bank::chime_requested);
+        qint64 offset = 0;
+        Time_Source::set_reader([&] { return QDateTime::currentDateTime().addMSecs(offset); });
+        const auto stand_at = [&](int day, int hour, int minute, int second) {
+            offset = QDateTime::currentDateTime().msecsTo(
+                QDateTime(QDate(2009, 3, day), QTime(hour, minute, second)));
+        };
+        stand_at(5, 12, 20, 0);
+        const auto take_down = qScopeGuard(take_down_clocks); // before the settings go
+        auto *clock = new Date_Time_Screen;
+        clock->show();
+        QCOMPARE(clock->pos(), QPoint(790, 640));
+        QTest::mouseClick(clock, Qt::LeftButton);
+        drag(clock, {5, 4});
+        QCOMPARE(
+            output.lines("^buf_click_flag"), QStringList({"buf_click_flag=1", "buf_click_flag=2"}));
+        drag(clock, {-300, -200});
+        QCOMPARE(output.lines("^buf_click_flag").size(), 2);
+        QCOMPARE(clock->pos(), QPoint(490, 440));
+        QVERIFY(read_file(file).contains("[clock]\nposition=490, 440\n"));
+        press(open_menu(clock), "settings_button");
+        QWidget *window = window_of("Settings_Screen");
+        QCOMPARE(window->pos(), QPoint(260, 180));
+        const auto *enabled = window->findChild<QCheckBox *>("chime_check");
+        QVERIFY(
+            enabled->isChecked() && !window->findChild<QCheckBox *>("quiet_check")->isChecked());
+
+        auto *volume = window->findChild<QSlider *>("volume_slider");
+        QCOMPARE(volume->value(), 100);
+        press(window, "test_button"); // twelve o'clock: twelve strokes
+        QTest::keyClick(volume, Qt::Key_Home);
+        press(window, "test_button");
+        QCOMPARE(rung, QList<QVariantList>({{12}, {12}}));
+        QCOMPARE(chimes.sound(12)->volume(), 0.0);
+        QTest::keyClick(volume, Qt::Key_PageUp);
+        press(window, "test_button");
+        QVERIFY(chimes.sound(12)->volume() > 0.0 && chimes.sound(12)->volume() < 0.1);
+        press(window, "chime_check");
+        press(window, "quiet_check");
+        QVERIFY(read_file(file).contains(
+            "[chime]\nenabled=false\nquiet_from=22:00\nquiet_to=07:00\nvolume=10\n"));
+        press(window, "chime_check");
+        // Quiet from 22:00 to 07:00: 23:00 is struck but not heard, 07:00 rings.
+        rung.clear();
+        stand_at(5, 22, 59, 58);
+        WAIT_COMPARE(output.lines("^jiho check ok").size(), 1);
+        stand_at(6, 6, 59, 58);
+        WAIT_COMPARE(output.lines("^jiho check ok").size(), 2);
+        QCOMPARE(rung, QList<QVariantList>({{7}}));
+
+        press(window, "put_back_button");
+        QCOMPARE(clock->pos(), QPoint(790, 640));
+        QVERIFY(read_file(file).contains("position=790, 640\n"));
+
+        // Nothing can be written under /proc, not even by root.
+        {
+            Settings unwritable("/proc/zelvane");
+            window->close();
+            press(open_menu(clock), "settings_button");
+            press(window, "chime_check");
+            QTest::keyClick(volume, Qt::Key_Home);
+            QCOMPARE(
+                errors.lines("^zelvane: cannot save the settings in /proc/zelvane/").size(), 1);
+            window->close();
+            press(open_menu(clock), "settings_button");
+            QVERIFY(!enabled->isChecked() && volume->value() == 0);
+        }
+
+        // Started with the desktop: the entry names this program, and goes.
+        window->close();
+        press(open_menu(clock), "settings_button");
+        const QString entry = config.filePath("autostart/org.zelvane.Zelvane.desktop");
+        press(window, "autostart_check");
+        const QString program = QFile::symLinkTarget("/proc/self/exe");
+        QVERIFY(
+            read_file(entry).contains("\nExec=" + program + "\nPath=" + QFileInfo(program).path()));
+        const QString made = config.filePath("org.zelvane.Zelvane.desktop");
+        QVERIFY(QFile::copy(entry, made));
+        press(window, "autostart_check");
+        QVERIFY(!QFile::exists(entry));
+        if (tools_missing({"desktop-file-validate"}))
+            return;
+        QCOMPARE(QProcess::execute("desktop-file-validate", {made}), 0);
+    }
+};
+
+QTEST_MAIN(Tst_Settings)
+#include "tst_settings.moc"
