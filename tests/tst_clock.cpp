@@ -5,8 +5,7 @@
 
 #include <ctime>
 
-namespace {
-Date_Time_Screen *clock_after_clicks(int clicks)
+static Date_Time_Screen *clock_after_clicks(int clicks)
 {
     auto *clock = new Date_Time_Screen;
     clock->show();
@@ -16,14 +15,13 @@ Date_Time_Screen *clock_after_clicks(int clicks)
 }
 
 // What the clock shows: its text, its tooltip and its size.
-QString look(const QLabel *clock)
+static QString look(const QLabel *clock)
 {
     return QStringLiteral("%1|%2|%3x%4")
         .arg(clock->text(), clock->toolTip())
         .arg(clock->width())
         .arg(clock->height());
 }
-} // namespace
 
 // The clock's four displays and its hourly chime, through real clicks and the
 // real refresh and chime timers.

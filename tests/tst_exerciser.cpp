@@ -8,13 +8,12 @@
 #include <random>
 #include <set>
 
-namespace {
 // The chime of each hour of the half day, from the design's hour-to-sound table.
 constexpr int chime_of_hour[12] = {12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
 
 // The windows in an order fixed from run to run: the toolkit keeps them
 // hashed by address.
-QWidgetList windows()
+static QWidgetList windows()
 {
     QWidgetList all = QApplication::topLevelWidgets();
     std::stable_sort(all.begin(), all.end(), [](QWidget *a, QWidget *b) {
@@ -27,7 +26,7 @@ QWidgetList windows()
 // windows_only, the windows alone. Quit would end the storm, the calendar's
 // month button opens a menu that waits for a choice, and the settings that
 // silence or ring the chime would break the storm's rule of one chime an hour.
-template<class Child> QList<Child *> shown_widgets(bool windows_only = false)
+template<class Child> static QList<Child *> shown_widgets(bool windows_only = false)
 {
     QList<Child *> found;
     for (QWidget *window : windows()) {
@@ -44,7 +43,7 @@ template<class Child> QList<Child *> shown_widgets(bool windows_only = false)
 }
 
 // What must hold after every event; empty when it does.
-QString broken_rule(const Alarm_Timer *countdown)
+static QString broken_rule(const Alarm_Timer *countdown)
 {
     std::set<QString> seen;
     for (QWidget *window : shown_widgets<QWidget>(true)) {
@@ -73,7 +72,7 @@ QString broken_rule(const Alarm_Timer *countdown)
 }
 
 // One tick of every running timer, as its expiry would deliver it.
-void tick_running_timers()
+static void tick_running_timers()
 {
     for (QWidget *window : windows())
         for (QTimer *timer : window->findChildren<QTimer *>())
@@ -82,7 +81,6 @@ void tick_running_timers()
                 QCoreApplication::sendEvent(timer, &tick);
             }
 }
-} // namespace
 
 // A seeded storm of user events over the whole program while its clock runs
 // on over days; ZELVANE_SEED and ZELVANE_EVENTS replay a run.

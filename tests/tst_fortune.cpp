@@ -45,7 +45,6 @@ private slots:
         press(config, "next_button");
         QWidget *drawing = window_of("Mini_Omikuji");
         QVERIFY(drawing && !config->isVisible());
-        QCOMPARE(placed(drawing), QRect(500, 520, 100, 120));
 
         // Stopped before the first tick, the drawing takes the slot drawn at
         // the start, the first of the generator's sequence; it prints one less.
@@ -56,11 +55,9 @@ private slots:
         press(drawing, "start_stop_button");
         QCOMPARE(
             output.take_lines().filter("buf_r-1="), {QStringLiteral("buf_r-1=%1").arg(slot - 1)});
-        QCOMPARE(placed(drawing), QRect(500, 460, 280, 200));
         QCOMPARE(texts(drawing, result_labels), fortune_result(chosen[slot]));
         press(drawing, "close_button");
         QVERIFY(!drawing->isVisible());
-        QCOMPARE(placed(drawing), QRect(500, 520, 120, 130));
     }
 };
 

@@ -4,12 +4,11 @@
 #include "fortune/mini_omikuji.h"
 #include "support/zelvane_test.h"
 
-namespace {
 // Every text a label or push button shows lies whole inside the area it is
 // drawn in, measured with the widget's own font, with no two overlapping; on
 // a Japanese system no text, tooltip or title is left in English. The faults
 // found are added to the list.
-void check_fit(QWidget *window, const QString &name, QStringList &faults)
+static void check_fit(QWidget *window, const QString &name, QStringList &faults)
 {
     QApplication::processEvents(); // the layout and size the user sees
     // ASCII with a letter, but for the texts that stay as they are in Japanese
@@ -40,8 +39,6 @@ void check_fit(QWidget *window, const QString &name, QStringList &faults)
         covered += place;
     }
 }
-
-} // namespace
 
 // Every window in the system's language, English or Japanese (CTest runs
 // this program once with each), the catalogues installed as start-up

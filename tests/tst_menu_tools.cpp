@@ -3,16 +3,14 @@
 #include "support/zelvane_test.h"
 #include "tools/alarm_timer.h"
 
-namespace {
 // Runs the event loop as main does, with steps taken from inside it; 99 if
 // the program did not end by itself.
-int exec_with(const std::function<void()> &steps)
+static int exec_with(const std::function<void()> &steps)
 {
     QTimer::singleShot(patience_ms, qApp, [] { QCoreApplication::exit(99); });
     QTimer::singleShot(0, qApp, steps);
     return QApplication::exec();
 }
-} // namespace
 
 // The feature menu and the tools it opens: the version screen, the calendar,
 // the help and the countdown, each opened again after a close; and Quit or

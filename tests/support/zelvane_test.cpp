@@ -1,10 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/zelvane_test.h"
 
-#include "core/time_source.h"
 #include "menu/right_menu.h"
 
+#include <csignal>
+#include <sys/prctl.h>
 #include <unistd.h>
+
+// A program this test started goes with the test, even when the test is killed.
+static void ends_with_the_test()
+{
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+}
 
 bool tools_missing(const QStringList &tools)
 {
@@ -26,11 +33,6 @@ void table_data(const char *rows)
     QTest::addColumn<QStringList>("row");
     for (const QString &row : QString::fromUtf8(rows).split('\n', Qt::SkipEmptyParts))
         QTest::newRow(qPrintable(row.section('|', 0, 0))) << row.split('|');
-}
-
-void stand_clock_at(const QDateTime &moment)
-{
-    Time_Source::set_reader([moment] { return moment; });
 }
 
 void take_down_clocks()
@@ -137,9 +139,6 @@ Daikyou|You need not expect|Lover alarm|outgo at great|Good luck)")
     return grades.value(grade - 1).split('|');
 }
 
-const QStringList result_labels {
-    "unsei_label", "study_label", "lover_label", "money_label", "trouble_label"};
-
 QString fortune_result(int grade)
 {
     const QStringList row = fortune_grade(grade);
@@ -169,11 +168,11 @@ QString read_file(const QString &path)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-QProcessEnvironment on_display;
-
 bool Private_Display::start(bool window_manager)
 {
     // Xvfb picks a free display itself and writes its number on fd 1.
+    xvfb.setChildProcessModifier(ends_with_the_test),
+        openbox.setChildProcessModifier(ends_with_the_test);
     xvfb.start("Xvfb",
         {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-noreset", "-nolisten", "tcp"});
     if (!xvfb.waitForReadyRead(patience_ms))
@@ -190,11 +189,6 @@ bool Private_Display::start(bool window_manager)
     return !deadline.hasExpired();
 }
 
-Private_Display::~Private_Display()
-{
-    openbox.kill(), xvfb.kill(), openbox.waitForFinished(), xvfb.waitForFinished();
-}
-
 QString run(const QStringList &command, const QProcessEnvironment &environment)
 {
     QProcess tool;
@@ -204,14 +198,14 @@ QString run(const QStringList &command, const QProcessEnvironment &environment)
     return QString::fromUtf8(tool.readAllStandardOutput());
 }
 
-X_Window find_window(const QString &title)
+X_Window find_window(const QString &title, int wait_ms)
 {
     // e.g.  0x400007 "Zelvane(Clock+)": ("zelvane" "zelvane")  220x40+0+0  +790+640
     const QRegularExpression line(R"((?m)^\s*(0x[0-9a-f]+) ")" + QRegularExpression::escape(title)
         + R"(": \(.*\)\s+(\d+)x(\d+)\S*\s+\+?(-?\d+)\+?(-?\d+)\s*$)");
     // After a failure the test waits for no more windows.
-    for (QDeadlineTimer deadline(patience_ms);
-         !deadline.hasExpired() && !QTest::currentTestFailed(); QThread::msleep(150))
+    for (QDeadlineTimer deadline(wait_ms); !deadline.hasExpired() && !QTest::currentTestFailed();
+         QThread::msleep(150))
         for (const auto &m : line.globalMatch(run({"xwininfo", "-root", "-tree"})))
             if (run({"xwininfo", "-id", m.captured(1)}).contains("IsViewable"))
                 return {m.captured(1),
@@ -236,37 +230,75 @@ void click_in(const QString &title, QWidget &&copy, const char *child, int butto
     click(found.topLeft() + target->mapTo(&copy, target->rect().center()), button);
 }
 
-void menu_press(const QRect &clock, const char *button)
+// The menu's title, in the test's language.
+static QString menu_title()
 {
-    // On the clock's right end, which the version screen leaves free.
-    click(QPoint(clock.right() - 40, clock.center().y()), 3);
-    click_in(QCoreApplication::translate("Right_Menu", "Right click menu"), Right_Menu(), button);
+    return QCoreApplication::translate("Right_Menu", "Right click menu");
 }
 
-Program::Program(const QProcessEnvironment &environment, const QStringList &arguments,
-    const QString &folder, const QString &path)
+// A right click on the clock that lies there, repeated until the menu shows:
+// a click that comes before the program is ready for it is lost.
+static void show_menu(const QRect &clock)
+{
+    for (QDeadlineTimer deadline(patience_ms); !deadline.hasExpired();) {
+        click(QPoint(clock.right() - 40, clock.center().y()), 3);
+        if (find_window(menu_title(), 3000).place.isValid())
+            return;
+    }
+    QFAIL("the menu does not show");
+}
+
+void menu_press(const QRect &clock, const char *button)
+{
+    show_menu(clock);
+    click_in(menu_title(), Right_Menu(), button);
+}
+
+Sound_Sink::Sound_Sink()
+    : environment(with(on_display, {"XDG_RUNTIME_DIR=" + runtime.path(), server()}))
+{
+    run({"pulseaudio", "-n", "--daemonize=yes", "--exit-idle-time=-1", "-L",
+            "module-null-sink sink_name=cap", "-L", "module-native-protocol-unix"},
+        environment);
+    for (QDeadlineTimer deadline(patience_ms);
+         !QFile::exists(runtime.filePath("pulse/native")) && !deadline.hasExpired();)
+        QThread::msleep(100);
+    recorder.setProcessEnvironment(environment);
+    recorder.start("parec", {"-d", "cap.monitor", "--format=s16le", "--channels=1"});
+}
+
+Sound_Sink::~Sound_Sink()
+{
+    recorder.kill(), recorder.waitForFinished();
+    run({"pulseaudio", "--kill"}, environment);
+}
+
+bool Sound_Sink::heard()
+{
+    recorded += recorder.readAllStandardOutput();
+    const auto *samples = reinterpret_cast<const qint16 *>(recorded.constData());
+    return std::any_of(
+        samples, samples + recorded.size() / 2, [](qint16 s) { return qAbs(s) > 3000; });
+}
+
+Program::Program(
+    const QProcessEnvironment &environment, const QStringList &arguments, const QString &folder)
 {
     setProcessEnvironment(environment);
     setWorkingDirectory(folder);
     setProcessChannelMode(MergedChannels);
+    setChildProcessModifier(ends_with_the_test);
     setStandardOutputFile(log.open() ? log.fileName() : QString());
-    start(path, arguments);
-}
-
-QString Program::output()
-{
-    return log.reset() ? QString::fromUtf8(log.readAll()) : QString();
+    start(ZELVANE_RUN_DIR "/zelvane", arguments);
 }
 
 void quit(Program &program, const QRect &clock)
 {
     QVERIFY2(program.runs_on(300), qPrintable(program.output()));
     // The menu shows once the program has handled every click before it.
-    click(QPoint(clock.right() - 40, clock.center().y()), 3);
-    const QString menu = QCoreApplication::translate("Right_Menu", "Right click menu");
-    QVERIFY(find_window(menu).place.isValid());
+    show_menu(clock);
     const qsizetype before_quit = program.output().size();
-    click_in(menu, Right_Menu(), "quit_button");
+    click_in(menu_title(), Right_Menu(), "quit_button");
     WAIT_COMPARE(program.state(), QProcess::NotRunning);
     QVERIFY2(program.ended_well(), qPrintable(program.output()));
     QCOMPARE(program.output().mid(before_quit), QString());
@@ -276,20 +308,4 @@ QStringList faked_time(const QString &moment)
 {
     return {
         "LD_PRELOAD=" ZELVANE_LIBFAKETIME, "FAKETIME=@" + moment, "FAKETIME_DONT_FAKE_MONOTONIC=1"};
-}
-
-void read_help(Program &program)
-{
-    QVERIFY2(find_window("Zelvane(Clock+)").place == clock_place, qPrintable(program.output()));
-    if (program.processEnvironment().contains("FAKETIME")) {
-        click(clock_place.center());
-        click(clock_place.center());
-        WAIT_FOR(program.output().contains("buf_click_flag=2\n"));
-        WAIT_FOR(program.output().contains("jiho check ok\n"));
-    }
-    menu_press(clock_place, "help_button");
-    const QRect help = find_window("How to use screen").place;
-    QVERIFY2(help.isValid(), qPrintable(program.output()));
-    for (const QPoint at : {QPoint(20, 12), QPoint(60, 12), QPoint(110, 12), QPoint(200, 300)})
-        click(help.topLeft() + at);
 }

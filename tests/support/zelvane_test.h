@@ -3,6 +3,7 @@
 #define ZELVANE_TEST_H
 
 #include "clock/date_time_screen.h"
+#include "core/time_source.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -12,9 +13,10 @@
 // wait, the external tools, and the real program on a private X server.
 
 // How long anything may take to happen, however busy the machine: every wait
-// ends as soon as what it waits for has happened.
+// ends as soon as what it waits for has happened, or once the test has failed.
 constexpr int patience_ms = 120000;
-#define WAIT_FOR(condition) QTRY_VERIFY_WITH_TIMEOUT(condition, patience_ms)
+#define WAIT_FOR(condition)                                                                        \
+    QTRY_VERIFY_WITH_TIMEOUT(QTest::currentTestFailed() || (condition), patience_ms)
 #define WAIT_COMPARE(actual, expected) QTRY_COMPARE_WITH_TIMEOUT(actual, expected, patience_ms)
 
 // Whether a tool the test needs ("faketime" stands for its library) is
@@ -27,7 +29,10 @@ bool tools_missing(const QStringList &tools);
 void table_data(const char *rows);
 
 // Stands the program's clock at a moment, until take_down_clocks().
-void stand_clock_at(const QDateTime &moment);
+inline void stand_clock_at(const QDateTime &moment)
+{
+    Time_Source::set_reader([moment] { return moment; });
+}
 // Deletes the clocks a test made, with every window of theirs, and gives the
 // program the system clock back.
 void take_down_clocks();
@@ -53,11 +58,6 @@ struct Output_Capture
 
 // The visible window of a class, or null if there is none or more than one.
 QWidget *window_of(const char *class_name);
-// Where a window was placed and its size (offscreen, geometry() leaves out a frame).
-inline QRect placed(const QWidget *window)
-{
-    return QRect(window->pos(), window->size());
-}
 // A right click on the clock (made and shown first if clock is null): the menu.
 QWidget *open_menu(Date_Time_Screen *&clock);
 // A left click on a window's button, check box or radio found by its name.
@@ -72,7 +72,8 @@ QWidget *choose_maxims(
 // The fortune table: grade 1 (best) to 12, its name and its study, love,
 // money and trouble sayings; the result labels, and what they show for a grade.
 QStringList fortune_grade(int grade);
-extern const QStringList result_labels;
+inline const QStringList result_labels {
+    "unsei_label", "study_label", "lover_label", "money_label", "trouble_label"};
 QString fortune_result(int grade);
 
 // Settings given as "NAME=value"; "NAME" alone takes the variable away.
@@ -85,10 +86,13 @@ QString read_file(const QString &path);
 struct Private_Display
 {
     bool start(bool window_manager = false);
-    ~Private_Display();
+    ~Private_Display()
+    {
+        openbox.kill(), xvfb.kill(), openbox.waitForFinished(), xvfb.waitForFinished();
+    }
     QProcess xvfb, openbox;
 };
-extern QProcessEnvironment on_display;
+inline QProcessEnvironment on_display;
 
 // Runs a tool to its end, on the private display unless told otherwise;
 // what it printed.
@@ -99,20 +103,35 @@ struct X_Window
     QString id;
     QRect place;
 };
-X_Window find_window(const QString &title);
+X_Window find_window(const QString &title, int wait_ms = patience_ms);
 void click(const QPoint &at, int button = 1);
 // Clicks the named child of the window of this title, laid out as in a copy.
 void click_in(const QString &title, QWidget &&copy, const char *child, int button = 1);
 // A right click on the clock that lies there, then a click on a menu button.
 void menu_press(const QRect &clock, const char *button);
 
+// A PulseAudio server with a null sink, for as long as the object lives, and
+// a recording of what it plays; programs reach it through server().
+struct Sound_Sink
+{
+    Sound_Sink();
+    ~Sound_Sink();
+    // Whether something loud was played since the start.
+    bool heard();
+    QString server() const { return "PULSE_SERVER=unix:" + runtime.filePath("pulse/native"); }
+    QTemporaryDir runtime;
+    QProcessEnvironment environment;
+    QProcess recorder;
+    QByteArray recorded;
+};
+
 // The real program started from a folder; what it prints, on both channels,
 // goes to a file read whole when asked. Going, it takes the program down.
 struct Program : QProcess
 {
     Program(const QProcessEnvironment &environment, const QStringList &arguments = {},
-        const QString &folder = ZELVANE_RUN_DIR, const QString &path = ZELVANE_RUN_DIR "/zelvane");
-    QString output();
+        const QString &folder = ZELVANE_RUN_DIR);
+    QString output() { return log.reset() ? QString::fromUtf8(log.readAll()) : QString(); }
     bool ended_well() { return state() == NotRunning && exitStatus() == NormalExit && !exitCode(); }
     // Still running after ms (an event loop may have seen the end already).
     bool runs_on(int ms) { return !waitForFinished(ms) && state() == Running; }
@@ -120,12 +139,6 @@ struct Program : QProcess
 };
 // The program's wall clock set by faketime to a moment ("2026-12-06 11:59:55").
 QStringList faked_time(const QString &moment);
-// Waits for the program's clock; with its wall clock faked, clicks on to the
-// time display and waits for the hour's chime. Then opens Help and clicks
-// where the page's links are.
-void read_help(Program &program);
-// Where the clock opens on a desktop of 1280x1024 with no settings saved.
-inline const QRect clock_place(790, 640, 220, 40);
 // Quits through the menu of the clock that lies there: status 0, and nothing
 // more printed.
 void quit(Program &program, const QRect &clock);

@@ -6,9 +6,34 @@
 
 #include <QSoundEffect>
 
-namespace {
+// Where the clock opens, by the screen's width; the frame is 2 pixels of the
+// screen on every side.
+static QPoint clock_home()
+{
+    const QMap<int, QPoint> by_width {
+        {1280, {790, 640}}, {1024, {790, 640}}, {800, {576, 556}}, {640, {418, 470}}};
+    return by_width.value(QGuiApplication::primaryScreen()->availableGeometry().width());
+}
+
+// The window lies wholly on the screen; where its designed place beside the
+// clock (given for the clock at 790, 640) and its size fit, it has them.
+static void check_place(
+    QWidget *window, QWidget *clock, const QPoint &designed, const QSize &size = {})
+{
+    QVERIFY(window);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect frame = window->frameGeometry();
+    QVERIFY2(area.contains(frame), window->metaObject()->className());
+    const QPoint place = designed + clock->pos() - QPoint(790, 640);
+    if (!designed.isNull() && area.contains(frame.translated(place - frame.topLeft())))
+        QCOMPARE(window->pos(), place);
+    if (size.isValid()
+        && area.size() == area.size().expandedTo(size + frame.size() - window->size()))
+        QCOMPARE(window->size(), size);
+}
+
 // Pressed, moved in four steps and released.
-void drag(QWidget *clock, const QPoint &by)
+static void drag(QWidget *clock, const QPoint &by)
 {
     const QPoint start = clock->mapToGlobal(QPoint(20, 20));
     QTest::mousePress(clock, Qt::LeftButton, {}, QPoint(20, 20));
@@ -16,16 +41,80 @@ void drag(QWidget *clock, const QPoint &by)
         QTest::mouseMove(clock, clock->mapFromGlobal(start + by * step / 4));
     QTest::mouseRelease(clock, Qt::LeftButton, {}, clock->mapFromGlobal(start + by));
 }
-} // namespace
 
-// The clock moved and remembered, and the settings file and window, through
-// real clicks, drags and keys.
-class Tst_Settings : public QObject
+// The windows on the screen, the clock moved and remembered, and the settings
+// file and window, through real clicks, drags and keys. CTest runs this on
+// screens of 1280x1024 (every window at its designed place), 1024x768,
+// 800x600 and 1280x1024 at QT_SCALE_FACTOR=2.
+class Tst_Desk : public QObject
 {
     Q_OBJECT
 
 private slots:
     void cleanup() { take_down_clocks(); }
+
+    // Window, the menu's button that opens it (none: the right click), title,
+    // place (none: where the window system puts it), size (none: its own),
+    // kept on top. Opened twice, it lies wholly on the screen, at its place
+    // where it fits.
+    void menu_windows_data()
+    {
+        table_data(R"(
+Right_Menu||Right click menu|660,475|260x168|1
+Calender_Show|calender_button||900,120||1
+Main_Maxim_Screen|maxim_button|Select maxim menu|560,400||0
+Alarm_Timer|timer_button|Alrm Timer screen|660,545|200x60|1
+Config_Mini_Omikuji|omikuji_button|Zelvane Uranai Config|500,420|400x200|0
+Help_Screen|help_button|How to use screen||460x560|1
+Version_Screen|version_button|Version screen|530,460|400x210|0
+Settings_Screen|settings_button|Settings|560,380||0)");
+    }
+    void menu_windows()
+    {
+        QFETCH(QStringList, row);
+        const QStringList place = row[3].split(','), size = row[4].split('x');
+        Date_Time_Screen *clock = nullptr;
+        for (int visit = 1; visit <= 2; ++visit) {
+            QWidget *menu = open_menu(clock);
+            QCOMPARE(clock->pos(), clock_home());
+            if (!row[1].isEmpty()) {
+                press(menu, row[1]);
+                QVERIFY(!window_of("Right_Menu"));
+            }
+            QWidget *window = window_of(qPrintable(row[0]));
+            QVERIFY2(window, qPrintable(QStringLiteral("visit %1").arg(visit)));
+            QCOMPARE(window->windowTitle(), row[2]);
+            QCOMPARE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint), row[5] == "1");
+            check_place(window, clock, QPoint(place.value(0).toInt(), place.value(1).toInt()),
+                QSize(size.value(0).toInt(), size.value(1, "-1").toInt()));
+            window->close();
+        }
+    }
+
+    // The maxim browsers and the fortune drawing, and its result.
+    void maxims_and_fortune()
+    {
+        Date_Time_Screen *clock = new Date_Time_Screen;
+        clock->show();
+        const char *numeric = "numeric_radio";
+        check_place(choose_maxims(clock, "japanese_radio", numeric, "Maxim_Word_Ja"), clock,
+            {630, 220}, {500, 380});
+        check_place(choose_maxims(clock, "chinese_radio", numeric, "Maxim_Word"), clock, {480, 360},
+            {760, 280});
+        press(open_menu(clock), "omikuji_button");
+        QWidget *config = window_of("Config_Mini_Omikuji");
+        for (int row = 1; row <= 5; ++row)
+            press(config, QStringLiteral("row_input_button_%1").arg(row));
+        press(config, "check_button");
+        press(config, "next_button");
+        QWidget *drawing = window_of("Mini_Omikuji");
+        check_place(drawing, clock, {500, 520}, {100, 120});
+        press(drawing, "start_stop_button");
+        press(drawing, "start_stop_button");
+        check_place(drawing, clock, {500, 460}, {280, 200}); // grown to show the fortune
+        press(drawing, "close_button");
+        QCOMPARE(drawing->size(), QSize(120, 130));
+    }
 
     // A damaged file gives the defaults and one line. A press and a release,
     // even with a move shorter than the drag distance, step the display; a
@@ -57,18 +146,20 @@ private slots:
         const auto take_down = qScopeGuard(take_down_clocks); // before the settings go
         auto *clock = new Date_Time_Screen;
         clock->show();
-        QCOMPARE(clock->pos(), QPoint(790, 640));
+        const QPoint home = clock_home(), dragged = home - QPoint(300, 200);
+        QCOMPARE(clock->pos(), home);
         QTest::mouseClick(clock, Qt::LeftButton);
         drag(clock, {5, 4});
         QCOMPARE(
             output.lines("^buf_click_flag"), QStringList({"buf_click_flag=1", "buf_click_flag=2"}));
         drag(clock, {-300, -200});
         QCOMPARE(output.lines("^buf_click_flag").size(), 2);
-        QCOMPARE(clock->pos(), QPoint(490, 440));
-        QVERIFY(read_file(file).contains("[clock]\nposition=490, 440\n"));
+        QCOMPARE(clock->pos(), dragged);
+        QVERIFY(read_file(file).contains(
+            QStringLiteral("[clock]\nposition=%1, %2\n").arg(dragged.x()).arg(dragged.y())));
         press(open_menu(clock), "settings_button");
         QWidget *window = window_of("Settings_Screen");
-        QCOMPARE(window->pos(), QPoint(260, 180));
+        check_place(window, clock, {560, 380});
         const auto *enabled = window->findChild<QCheckBox *>("chime_check");
         QVERIFY(
             enabled->isChecked() && !window->findChild<QCheckBox *>("quiet_check")->isChecked());
@@ -97,7 +188,9 @@ private slots:
         QCOMPARE(rung, QList<QVariantList>({{7}}));
 
         press(window, "put_back_button");
-        QCOMPARE(clock->pos(), QPoint(790, 640));
+        // Where it does not fit at (790, 640), the time display's right end
+        // lies where the date display's lay.
+        QCOMPARE(clock->pos(), home + QPoint(home.x() == 790 ? 0 : 220 - clock->width(), 0));
         QVERIFY(read_file(file).contains("position=790, 640\n"));
 
         // Nothing can be written under /proc, not even by root.
@@ -132,5 +225,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(Tst_Settings)
-#include "tst_settings.moc"
+QTEST_MAIN(Tst_Desk)
+#include "tst_desk.moc"
