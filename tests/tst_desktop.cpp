@@ -13,11 +13,11 @@ static X_Window window(const char *context, const char *title)
 
 // Opens the countdown from the clock's menu and starts it, opens the calendar,
 // and waits for the count's 0.
-static void count_down(Program &program, const QRect &clock)
+static void count_down(Program &program, const X_Window &clock)
 {
-    QVERIFY2(clock.isValid(), qPrintable(program.output()));
+    QVERIFY2(!clock.id.isEmpty(), qPrintable(program.output()));
     menu_press(clock, "timer_button");
-    click(window("Alarm_Timer", "Alrm Timer screen").place.topLeft() + QPoint(100, 30), 3);
+    click(window("Alarm_Timer", "Alrm Timer screen"), {100, 30}, 3);
     menu_press(clock, "calender_button");
     WAIT_FOR(program.output().contains("buf_time = 0,"));
 }
@@ -66,7 +66,7 @@ private slots:
         const auto shows = [&clock] {
             return run({"xwininfo", "-id", clock.id}).contains("IsViewable");
         };
-        click(clock.place.center()), click(clock.place.center());
+        click(clock, {110, 20}), click(clock, {110, 20});
         WAIT_FOR(first.output().contains("buf_click_flag=2\n"));
         run({"xdotool", "windowminimize", clock.id});
         WAIT_FOR(!shows());
@@ -78,7 +78,7 @@ private slots:
         QCOMPARE(run({"wmctrl", "-l"}).count("Zelvane(Clock+)"), 1);
         WAIT_FOR(first.output().contains("jiho check ok"));
         WAIT_FOR(sink.heard());
-        menu_press(clock.place, "maxim_button");
+        menu_press(clock, "maxim_button");
         click_in("Select maxim menu", Main_Maxim_Screen(), "japanese_radio");
         click_in("Select maxim menu", Main_Maxim_Screen(), "select_button");
         const QString maxims = "Todays maxim in Japan";
@@ -116,10 +116,10 @@ private slots:
         QCoreApplication::installTranslator(&japanese);
         Program program(with(on_bus, {"LANG=ja_JP.UTF-8"}));
         const X_Window clock = window("Date_Time_Screen", "Zelvane(Clock+)");
-        count_down(program, clock.place);
+        count_down(program, clock);
         // Left clicks are taken again a tick after 0: the second one taken prints 1.
-        const QPoint timer = window("Alarm_Timer", "Alrm Timer screen").place.topLeft();
-        WAIT_FOR((click(timer + QPoint(100, 30)), program.output().contains("buf_click_flag=1\n")));
+        const X_Window timer = window("Alarm_Timer", "Alrm Timer screen");
+        WAIT_FOR((click(timer, {100, 30}), program.output().contains("buf_click_flag=1\n")));
         run({"wmctrl", "-i", "-c", clock.id});
         WAIT_FOR(program.ended_well());
         // A call made after the program's end shows the monitor has seen all it sent.
@@ -148,7 +148,7 @@ private slots:
                 "DBUS_SESSION_BUS_ADDRESS=unix:path=" + runtime.filePath("no-bus")});
         Program program(env, {"-display", on_display.value("DISPLAY")});
         const X_Window clock = window("Date_Time_Screen", "Zelvane(Clock+)");
-        count_down(program, clock.place);
+        count_down(program, clock);
         QVERIFY(!find_window("zelvane").id.isEmpty()); // the calendar, untitled: the program's name
         WAIT_FOR(sink.heard());
         // The digits' colours swap: light on dark, then dark on light.

@@ -13,26 +13,23 @@ static QByteArray junk(int size)
     return bytes;
 }
 
-// Where the clock opens on a desktop of 1280x1024 with no settings saved.
-static const QRect clock_place(790, 640, 220, 40);
-
-// Waits for the program's clock; with its wall clock faked, clicks on to the
-// time display and waits for the hour's chime. Then opens Help and clicks
-// where the page's links are.
-static void read_help(Program &program)
+// The program's clock, at its place on a desktop of 1280x1024 with no
+// settings saved; with its wall clock faked, clicked on to the time display
+// until the hour's chime. Then Help is opened and clicked where its links are.
+static void read_help(Program &program, const X_Window &clock)
 {
-    QVERIFY2(find_window("Zelvane(Clock+)").place == clock_place, qPrintable(program.output()));
+    QVERIFY2(clock.place == QRect(790, 640, 220, 40), qPrintable(program.output()));
     if (program.processEnvironment().contains("FAKETIME")) {
-        click(clock_place.center());
-        click(clock_place.center());
+        click(clock, {110, 20});
+        click(clock, {110, 20});
         WAIT_FOR(program.output().contains("buf_click_flag=2\n"));
         WAIT_FOR(program.output().contains("jiho check ok\n"));
     }
-    menu_press(clock_place, "help_button");
-    const QRect help = find_window("How to use screen").place;
-    QVERIFY2(help.isValid(), qPrintable(program.output()));
+    menu_press(clock, "help_button");
+    const X_Window help = find_window("How to use screen");
+    QVERIFY2(!help.id.isEmpty(), qPrintable(program.output()));
     for (const QPoint at : {QPoint(20, 12), QPoint(60, 12), QPoint(110, 12), QPoint(200, 300)})
-        click(help.topLeft() + at);
+        click(help, at);
 }
 
 // The real program on a private X server (Xvfb), its windows found with
@@ -101,8 +98,9 @@ private slots:
         QVERIFY(QDir().mkpath(nothing));
         Program program(
             with(on_display, {"LANG=ja_JP.UTF-8", "LC_ALL=", "BROWSER=true"}), {}, nothing);
-        read_help(program);
-        quit(program, clock_place);
+        const X_Window clock = find_window("Zelvane(Clock+)");
+        read_help(program, clock);
+        quit(program, clock);
         QCOMPARE(program.output().count("zelvane_ja.qm not found in " + nothing), 1);
         QVERIFY(program.output().contains("(silent chimes, no help pages, texts in English)\n"));
         QCOMPARE(program.output().count("chime sounds missing"), 1);
@@ -132,8 +130,9 @@ private slots:
         QProcess::execute("chmod", {"-R", "a-w", folder});
         Program program(
             with(on_display, faked_time("2026-12-06 11:59:55") << "BROWSER=true"), {}, folder);
-        read_help(program);
-        quit(program, clock_place);
+        const X_Window clock = find_window("Zelvane(Clock+)");
+        read_help(program, clock);
+        quit(program, clock);
         QProcess::execute("chmod", {"-R", "u+w", folder});
         QCOMPARE(program.output().count("chime sounds missing"), 1);
     }

@@ -214,20 +214,20 @@ X_Window find_window(const QString &title, int wait_ms)
     return {};
 }
 
-void click(const QPoint &at, int button)
+void click(const X_Window &window, const QPoint &at, int button)
 {
     // No --sync: it waits for ever when the pointer is already there.
-    run({"xdotool", "mousemove", QString::number(at.x()), QString::number(at.y()), "sleep", "0.2",
-        "click", QString::number(button)});
+    run({"xdotool", "mousemove", "--window", window.id, QString::number(at.x()),
+        QString::number(at.y()), "sleep", "0.2", "click", QString::number(button)});
 }
 
 void click_in(const QString &title, QWidget &&copy, const char *child, int button)
 {
-    const QRect found = find_window(title).place;
-    QVERIFY2(found.isValid(), qPrintable(title));
+    const X_Window found = find_window(title);
+    QVERIFY2(!found.id.isEmpty(), qPrintable(title));
     copy.show(); // which lays it out
     auto *target = copy.findChild<QWidget *>(child);
-    click(found.topLeft() + target->mapTo(&copy, target->rect().center()), button);
+    click(found, target->mapTo(&copy, target->rect().center()), button);
 }
 
 // The menu's title, in the test's language.
@@ -238,17 +238,17 @@ static QString menu_title()
 
 // A right click on the clock that lies there, repeated until the menu shows:
 // a click that comes before the program is ready for it is lost.
-static void show_menu(const QRect &clock)
+static void show_menu(const X_Window &clock)
 {
     for (QDeadlineTimer deadline(patience_ms); !deadline.hasExpired();) {
-        click(QPoint(clock.right() - 40, clock.center().y()), 3);
+        click(clock, QPoint(clock.place.width() - 40, clock.place.height() / 2), 3);
         if (find_window(menu_title(), 3000).place.isValid())
             return;
     }
     QFAIL("the menu does not show");
 }
 
-void menu_press(const QRect &clock, const char *button)
+void menu_press(const X_Window &clock, const char *button)
 {
     show_menu(clock);
     click_in(menu_title(), Right_Menu(), button);
@@ -292,7 +292,7 @@ Program::Program(
     start(ZELVANE_RUN_DIR "/zelvane", arguments);
 }
 
-void quit(Program &program, const QRect &clock)
+void quit(Program &program, const X_Window &clock)
 {
     QVERIFY2(program.runs_on(300), qPrintable(program.output()));
     // The menu shows once the program has handled every click before it.

@@ -104,11 +104,12 @@ struct X_Window
     QRect place;
 };
 X_Window find_window(const QString &title, int wait_ms = patience_ms);
-void click(const QPoint &at, int button = 1);
+// A click at a point of a window, wherever the window lies by then.
+void click(const X_Window &window, const QPoint &at, int button = 1);
 // Clicks the named child of the window of this title, laid out as in a copy.
 void click_in(const QString &title, QWidget &&copy, const char *child, int button = 1);
-// A right click on the clock that lies there, then a click on a menu button.
-void menu_press(const QRect &clock, const char *button);
+// A right click on the clock, then a click on a menu button.
+void menu_press(const X_Window &clock, const char *button);
 
 // A PulseAudio server with a null sink, for as long as the object lives, and
 // a recording of what it plays; programs reach it through server().
@@ -139,8 +140,8 @@ struct Program : QProcess
 };
 // The program's wall clock set by faketime to a moment ("2026-12-06 11:59:55").
 QStringList faked_time(const QString &moment);
-// Quits through the menu of the clock that lies there: status 0, and nothing
+// Quits through the menu of the clock: status 0, and nothing
 // more printed.
-void quit(Program &program, const QRect &clock);
+void quit(Program &program, const X_Window &clock);
 
 #endif // ZELVANE_TEST_H
