@@ -19,7 +19,8 @@ static void count_down(Program &program, const X_Window &clock)
     menu_press(clock, "timer_button");
     click(window("Alarm_Timer", "Alrm Timer screen"), {100, 30}, 3);
     menu_press(clock, "calender_button");
-    WAIT_FOR(program.output().contains("buf_time = 0,"));
+    QTRY_VERIFY2_WITH_TIMEOUT(
+        program.output().contains("buf_time = 0,"), qPrintable(program.output()), patience_ms);
 }
 
 // The program as one of the desktop's own: its command line, one copy per

@@ -46,7 +46,7 @@ PY
         verdict="MISSED"
     else
         # Which tests and test functions caught it, for seeing what each is worth.
-        verdict="caught by $(grep -oE '^[[:space:]]*[0-9]+ - [A-Za-z0-9_]+ \((Failed|Timeout|SEGFAULT|Subprocess aborted|Exception)' <<<"$failed" | awk '{print $3}' | paste -sd,)"
+        verdict="caught by $(grep -oE 'Test +#[0-9]+: [A-Za-z0-9_]+ \.+[A-Za-z ]*\*\*\*' <<<"$failed" | awk '{print $3}' | paste -sd,)"
         verdict+=" ($(grep -oE 'FAIL!  : Tst_[A-Za-z_]+::[A-Za-z_]+' <<<"$failed" | sed 's/.*:://' | sort -u | paste -sd,))"
     fi
     [[ "$verdict" == MISSED ]] && missed=$((missed + 1)) || caught=$((caught + 1))

@@ -257,13 +257,16 @@ void menu_press(const X_Window &clock, const char *button)
 Sound_Sink::Sound_Sink()
     : environment(with(on_display, {"XDG_RUNTIME_DIR=" + runtime.path(), server()}))
 {
-    run({"pulseaudio", "-n", "--daemonize=yes", "--exit-idle-time=-1", "-L",
+    // The server ends by itself once no one has used it for a while, as when
+    // the test is killed with its recorder.
+    run({"pulseaudio", "-n", "--daemonize=yes", "--exit-idle-time=20", "-L",
             "module-null-sink sink_name=cap", "-L", "module-native-protocol-unix"},
         environment);
     for (QDeadlineTimer deadline(patience_ms);
          !QFile::exists(runtime.filePath("pulse/native")) && !deadline.hasExpired();)
         QThread::msleep(100);
     recorder.setProcessEnvironment(environment);
+    recorder.setChildProcessModifier(ends_with_the_test);
     recorder.start("parec", {"-d", "cap.monitor", "--format=s16le", "--channels=1"});
 }
 
@@ -300,7 +303,11 @@ void quit(Program &program, const X_Window &clock)
     const qsizetype before_quit = program.output().size();
     click_in(menu_title(), Right_Menu(), "quit_button");
     WAIT_COMPARE(program.state(), QProcess::NotRunning);
-    QVERIFY2(program.ended_well(), qPrintable(program.output()));
+    QVERIFY2(program.ended_well(),
+        qPrintable(QStringLiteral("status %1%2\n")
+                       .arg(program.exitCode())
+                       .arg(program.exitStatus() == QProcess::CrashExit ? ", crashed" : "")
+            + program.output()));
     QCOMPARE(program.output().mid(before_quit), QString());
 }
 
