@@ -91,11 +91,11 @@ bool Window_Keys::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-void Window_Keys::Paint_Focus_Ring(QWidget *display)
+void Window_Keys::Paint_Focus_Ring(QWidget *display, QPalette::ColorRole colour)
 {
     if (!display->hasFocus() || !display->window()->testAttribute(Qt::WA_KeyboardFocusChange))
         return;
     QPainter painter(display);
-    painter.setPen(QPen(display->palette().color(QPalette::Highlight), focus_ring_width));
+    painter.setPen(QPen(display->palette().color(colour), focus_ring_width));
     painter.drawRect(QRectF(display->contentsRect()).adjusted(1.5, 1.5, -1.5, -1.5));
 }

@@ -3,6 +3,7 @@
 #define WINDOW_KEYS_H
 
 #include <QObject>
+#include <QPalette>
 
 class QWidget;
 
@@ -22,7 +23,8 @@ public:
     // For a display that paints itself, or a flat button, which the style
     // draws without its focus: a ring inside its frame while it has the focus
     // and the keyboard is in use.
-    static void Paint_Focus_Ring(QWidget *display);
+    static void Paint_Focus_Ring(
+        QWidget *display, QPalette::ColorRole colour = QPalette::Highlight);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
