@@ -255,8 +255,8 @@ private slots:
     // Keys alone, each into the window that has the focus: the clock stepped
     // through its four displays; from the menu, opened by the Menu key or
     // Shift+F10, a countdown of 60 s to 0, three maxims read forward and
-    // back, a fortune drawn, the settings; each window closed with Esc, and
-    // Quit. The trace lines are those of the clicks, the status 0.
+    // back, a fortune drawn, the calendar, the settings; the windows closed
+    // with Esc, and Quit. The trace lines are those of the clicks, the status 0.
     void worked_from_the_keyboard()
     {
         Program program(desktop);
@@ -267,9 +267,9 @@ private slots:
         };
         const auto closed = [](const char *context, const char *title) {
             const QString window = QCoreApplication::translate(context, title);
-            QTRY_VERIFY_WITH_TIMEOUT(!run({"wmctrl", "-l"}).contains(window), 20000);
+            QTRY_VERIFY_WITH_TIMEOUT(!run({"wmctrl", "-l"}).contains(' ' + window + '\n'), 20000);
         };
-        type(clock, "space Return KP_Enter space");
+        type(clock, "space Return KP_Enter Escape space"); // Esc leaves the clock alone
         menu("Menu", "Down Down Return");
         const QString countdown = window("Alarm_Timer", "Alrm Timer screen");
         type(countdown, "Return space");
@@ -284,8 +284,12 @@ private slots:
         menu("Menu", "Down Down Down Return");
         type(window("Config_Mini_Omikuji", "Zelvane Uranai Config"),
             "Tab space Tab space Tab space Tab space Tab space Tab space space");
-        type(window("Mini_Omikuji", "Zelvane Uranai"), "space space Escape");
+        type(window("Mini_Omikuji", "Zelvane Uranai"), "space space space"); // Start, Stop, Close
         closed("Mini_Omikuji", "Zelvane Uranai");
+        menu("Menu", "Return");
+        type(
+            window("Calender_Show", "zelvane"), "Page_Down Escape"); // untitled: the program's name
+        closed("Calender_Show", "zelvane");
         menu("Menu", "Up Up Up Return");
         type(window("Settings_Screen", "Settings"), "Escape");
         closed("Settings_Screen", "Settings");

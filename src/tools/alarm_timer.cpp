@@ -53,26 +53,6 @@ Alarm_Timer::Alarm_Timer(QWidget *parent) : QLCDNumber(parent)
     Tell_Seconds();
 }
 
-void Alarm_Timer::Change_time()
-{
-    if (buf_time == 0) {
-        display(0);
-        buf_mode = 0;
-        Tell_Seconds();
-        return;
-    }
-    --buf_time;
-    display(buf_time);
-    std::printf("change time ONE MINUTE buf_time = %d,mode_flag = %d\n", buf_time, mode_flag % 3);
-    Tell_Seconds();
-    if (buf_time == 0) {
-        Chime_Bank::ring(bell_sound);
-        blinker->start();
-        // For a user looking at another window, or away from a silent desk.
-        Desktop_Notification::send(tr("Time is up"));
-    }
-}
-
 void Alarm_Timer::mousePressEvent(QMouseEvent *event)
 {
     switch (event->button()) {
@@ -147,6 +127,26 @@ void Alarm_Timer::Right_Click()
     std::printf("mousePressEvent,buf_time=%d\n", buf_time);
     ++mode_flag;
     Tell_Seconds();
+}
+
+void Alarm_Timer::Change_time()
+{
+    if (buf_time == 0) {
+        display(0);
+        buf_mode = 0;
+        Tell_Seconds();
+        return;
+    }
+    --buf_time;
+    display(buf_time);
+    std::printf("change time ONE MINUTE buf_time = %d,mode_flag = %d\n", buf_time, mode_flag % 3);
+    Tell_Seconds();
+    if (buf_time == 0) {
+        Chime_Bank::ring(bell_sound);
+        blinker->start();
+        // For a user looking at another window, or away from a silent desk.
+        Desktop_Notification::send(tr("Time is up"));
+    }
 }
 
 // The seconds left and what they are doing, as a screen reader says them.

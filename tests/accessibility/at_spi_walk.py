@@ -133,6 +133,7 @@ scratch = tempfile.mkdtemp()
 env = dict(os.environ, DISPLAY=":" + xvfb.stdout.readline().decode().strip(),
            QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
            XDG_CONFIG_HOME=scratch, XDG_RUNTIME_DIR=scratch)
+pyatspi.setTimeout(PATIENCE_S * 1000, PATIENCE_S * 1000)  # a busy program answers late
 desktop = pyatspi.Registry.getDesktop(0)  # starts the accessibility bus first
 pyatspi.Registry.registerEventListener(
     lambda e: events.append((e.source, e.type.split(":")[-1])),
