@@ -28,8 +28,7 @@ void show_focus(QWidget *widget)
 bool closes_on_escape(QObject *object)
 {
     auto *window = qobject_cast<QWidget *>(object);
-    return window && window->isWindow() && window->windowType() == Qt::Window
-        && !QApplication::activePopupWidget();
+    return window && window->windowType() == Qt::Window && !QApplication::activePopupWidget();
 }
 
 } // namespace
