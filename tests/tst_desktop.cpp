@@ -44,6 +44,14 @@ void click(const QString &window, QPoint at, int button = 1)
         QString::number(at.y()), "sleep", "0.2", "click", QString::number(button)});
 }
 
+// Keys typed into the window once it has the keyboard's focus.
+void type(const QString &window, const QString &keys)
+{
+    QTRY_COMPARE_WITH_TIMEOUT(run({"xdotool", "getactivewindow"}).trimmed().toULongLong(),
+        window.toULongLong(nullptr, 16), 30000);
+    run(QStringList {"xdotool", "key", "--delay", "100"} + keys.split(' '));
+}
+
 // A right click on the clock, then a click on the menu's button, laid out as in a copy.
 void menu_press(const QString &clock, const char *button)
 {
@@ -242,6 +250,58 @@ private slots:
             20000);
         run({"wmctrl", "-i", "-c", clock});
         QTRY_VERIFY_WITH_TIMEOUT(program.ended_well(), 20000);
+    }
+
+    // Keys alone, each into the window that has the focus: the clock stepped
+    // through its four displays; from the menu, opened by the Menu key or
+    // Shift+F10, a countdown of 60 s to 0, three maxims read forward and
+    // back, a fortune drawn, the calendar, the settings; the windows closed
+    // with Esc, and Quit. The trace lines are those of the clicks, the status 0.
+    void worked_from_the_keyboard()
+    {
+        Program program(desktop);
+        const QString clock = window("Date_Time_Screen", "Zelvane(Clock+)");
+        const auto menu = [&](const char *open, const QString &rows) {
+            type(clock, open);
+            type(window("Right_Menu", "Right click menu"), rows);
+        };
+        const auto closed = [](const char *context, const char *title) {
+            const QString window = QCoreApplication::translate(context, title);
+            QTRY_VERIFY_WITH_TIMEOUT(!run({"wmctrl", "-l"}).contains(' ' + window + '\n'), 20000);
+        };
+        type(clock, "space Return KP_Enter Escape space"); // Esc leaves the clock alone
+        menu("Menu", "Down Down Return");
+        const QString countdown = window("Alarm_Timer", "Alrm Timer screen");
+        type(countdown, "Return space");
+        QTRY_VERIFY_WITH_TIMEOUT(program.output().contains("buf_time = 0,"), 150000);
+        type(countdown, "Escape");
+        closed("Alarm_Timer", "Alrm Timer screen");
+        menu("shift+F10", "Down Return");
+        type(window("Main_Maxim_Screen", "Select maxim menu"), "space");
+        type(window("Maxim_Word", "Todays maxim"),
+            "Tab space space space shift+Tab space space space Escape");
+        closed("Maxim_Word", "Todays maxim");
+        menu("Menu", "Down Down Down Return");
+        type(window("Config_Mini_Omikuji", "Zelvane Uranai Config"),
+            "Tab space Tab space Tab space Tab space Tab space Tab space space");
+        type(window("Mini_Omikuji", "Zelvane Uranai"), "space space space"); // Start, Stop, Close
+        closed("Mini_Omikuji", "Zelvane Uranai");
+        menu("Menu", "Return");
+        type(
+            window("Calender_Show", "zelvane"), "Page_Down Escape"); // untitled: the program's name
+        closed("Calender_Show", "zelvane");
+        menu("Menu", "Up Up Up Return");
+        type(window("Settings_Screen", "Settings"), "Escape");
+        closed("Settings_Screen", "Settings");
+        menu("shift+F10", "Up Return");
+        QTRY_VERIFY_WITH_TIMEOUT(program.ended_well(), 20000);
+        const QString output = program.output();
+        for (const char *lines :
+            {"buf_click_flag=1\nbuf_click_flag=2\nbuf_click_flag=3\nbuf_click_flag=0\n",
+                "buf_click_flag=0\nmousePressEvent,buf_time=60\nmode_flag=0\n",
+                "ONE MINUTE buf_time = 0,mode_flag = 1\n", "\ni=3\n1.i=2,i=2,", "\n2.i=0,i=0,",
+                "click_count = 5\n", "\nbuf_r-1="})
+            QVERIFY2(output.contains(lines), qPrintable(lines + ("\nnot in\n" + output)));
     }
 };
 
