@@ -44,12 +44,18 @@ void click(const QString &window, QPoint at, int button = 1)
         QString::number(at.y()), "sleep", "0.2", "click", QString::number(button)});
 }
 
-// Keys typed into the window once it has the keyboard's focus.
-void type(const QString &window, const QString &keys)
+// Keys typed into the window once it has the keyboard's focus; whether it had.
+bool type(const QString &window, const QString &keys)
 {
-    QTRY_COMPARE_WITH_TIMEOUT(run({"xdotool", "getactivewindow"}).trimmed().toULongLong(),
-        window.toULongLong(nullptr, 16), 30000);
+    if (!QTest::qWaitFor(
+            [&] {
+                return run({"xdotool", "getactivewindow"}).trimmed().toULongLong()
+                    == window.toULongLong(nullptr, 16);
+            },
+            30000))
+        return false;
     run(QStringList {"xdotool", "key", "--delay", "100"} + keys.split(' '));
+    return true;
 }
 
 // A right click on the clock, then a click on the menu's button, laid out as in a copy.
@@ -262,38 +268,36 @@ private slots:
         Program program(desktop);
         const QString clock = window("Date_Time_Screen", "Zelvane(Clock+)");
         const auto menu = [&](const char *open, const QString &rows) {
-            type(clock, open);
-            type(window("Right_Menu", "Right click menu"), rows);
+            return type(clock, open) && type(window("Right_Menu", "Right click menu"), rows);
         };
         const auto closed = [](const char *context, const char *title) {
-            const QString window = QCoreApplication::translate(context, title);
-            QTRY_VERIFY_WITH_TIMEOUT(!run({"wmctrl", "-l"}).contains(' ' + window + '\n'), 20000);
+            const QString window = ' ' + QCoreApplication::translate(context, title) + '\n';
+            return QTest::qWaitFor([&] { return !run({"wmctrl", "-l"}).contains(window); }, 20000);
         };
-        type(clock, "space Return KP_Enter Escape space"); // Esc leaves the clock alone
-        menu("Menu", "Down Down Return");
+        QVERIFY(type(clock, "space Return KP_Enter Escape space")); // Esc leaves the clock alone
+        QVERIFY(menu("Menu", "Down Down Return"));
         const QString countdown = window("Alarm_Timer", "Alrm Timer screen");
-        type(countdown, "Return space");
+        QVERIFY(type(countdown, "Return space"));
         QTRY_VERIFY_WITH_TIMEOUT(program.output().contains("buf_time = 0,"), 150000);
-        type(countdown, "Escape");
-        closed("Alarm_Timer", "Alrm Timer screen");
-        menu("shift+F10", "Down Return");
-        type(window("Main_Maxim_Screen", "Select maxim menu"), "space");
-        type(window("Maxim_Word", "Todays maxim"),
-            "Tab space space space shift+Tab space space space Escape");
-        closed("Maxim_Word", "Todays maxim");
-        menu("Menu", "Down Down Down Return");
-        type(window("Config_Mini_Omikuji", "Zelvane Uranai Config"),
-            "Tab space Tab space Tab space Tab space Tab space Tab space space");
-        type(window("Mini_Omikuji", "Zelvane Uranai"), "space space space"); // Start, Stop, Close
-        closed("Mini_Omikuji", "Zelvane Uranai");
-        menu("Menu", "Return");
-        type(
-            window("Calender_Show", "zelvane"), "Page_Down Escape"); // untitled: the program's name
-        closed("Calender_Show", "zelvane");
-        menu("Menu", "Up Up Up Return");
-        type(window("Settings_Screen", "Settings"), "Escape");
-        closed("Settings_Screen", "Settings");
-        menu("shift+F10", "Up Return");
+        QVERIFY(type(countdown, "Escape") && closed("Alarm_Timer", "Alrm Timer screen"));
+        QVERIFY(menu("shift+F10", "Down Return"));
+        QVERIFY(type(window("Main_Maxim_Screen", "Select maxim menu"), "space"));
+        QVERIFY(type(window("Maxim_Word", "Todays maxim"),
+                    "Tab space space space shift+Tab space space space Escape")
+            && closed("Maxim_Word", "Todays maxim"));
+        QVERIFY(menu("Menu", "Down Down Down Return"));
+        QVERIFY(type(window("Config_Mini_Omikuji", "Zelvane Uranai Config"),
+            "Tab space Tab space Tab space Tab space Tab space Tab space space"));
+        // Start, Stop and Close, each taking the keyboard from the one before.
+        QVERIFY(type(window("Mini_Omikuji", "Zelvane Uranai"), "space space space")
+            && closed("Mini_Omikuji", "Zelvane Uranai"));
+        QVERIFY(menu("Menu", "Return")); // the calendar, untitled: the program's name
+        QVERIFY(type(window("Calender_Show", "zelvane"), "Page_Down Escape")
+            && closed("Calender_Show", "zelvane"));
+        QVERIFY(menu("Menu", "Up Up Up Return"));
+        QVERIFY(type(window("Settings_Screen", "Settings"), "Escape")
+            && closed("Settings_Screen", "Settings"));
+        QVERIFY(menu("shift+F10", "Up Return"));
         QTRY_VERIFY_WITH_TIMEOUT(program.ended_well(), 20000);
         const QString output = program.output();
         for (const char *lines :

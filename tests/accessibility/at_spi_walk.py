@@ -36,6 +36,9 @@ for tool in ("Xvfb", "xdotool", "dbus-run-session", "/usr/libexec/at-spi-bus-lau
         missing(tool)
 if not os.environ.get("ZELVANE_PRIVATE_BUS"):  # once, on a bus of its own
     os.environ["ZELVANE_PRIVATE_BUS"] = "1"
+    # The accessibility bus opens its socket in the runtime folder: a folder of
+    # its own keeps it apart from another run's.
+    os.environ["XDG_RUNTIME_DIR"] = tempfile.mkdtemp()
     os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable] + sys.argv)
 
 PATIENCE_S = 120  # for anything to happen, however busy the machine
@@ -129,12 +132,13 @@ def menu_row(row):
 
 xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1280x1024x24",
                          "-noreset", "-nolisten", "tcp"], stdout=subprocess.PIPE)
-scratch = tempfile.mkdtemp()
+scratch = os.environ["XDG_RUNTIME_DIR"]
 env = dict(os.environ, DISPLAY=":" + xvfb.stdout.readline().decode().strip(),
            QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-           XDG_CONFIG_HOME=scratch, XDG_RUNTIME_DIR=scratch)
+           XDG_CONFIG_HOME=scratch)
 pyatspi.setTimeout(PATIENCE_S * 1000, PATIENCE_S * 1000)  # a busy program answers late
-desktop = pyatspi.Registry.getDesktop(0)  # starts the accessibility bus first
+desktop = pyatspi.Registry.getDesktop(0)
+desktop.childCount  # the accessibility bus and its registry are up before the program
 pyatspi.Registry.registerEventListener(
     lambda e: events.append((e.source, e.type.split(":")[-1])),
     "object:property-change:accessible-name", "object:property-change:accessible-description",
