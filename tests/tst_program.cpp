@@ -11,7 +11,7 @@
 namespace {
 // How long anything may take to happen, however busy the machine: the waits
 // end as soon as it does.
-constexpr int patience_ms = 120000;
+constexpr int patience_ms = 240000;
 const QString run_folder = QStringLiteral(ZELVANE_RUN_DIR);
 QRandomGenerator rubbish(11);
 QProcessEnvironment on_display; // the private X server's, set once it runs
