@@ -31,6 +31,8 @@ test_packages=(
     pulseaudio pulseaudio-utils faketime
     # a window manager's close and a private session bus watched for notifications
     wmctrl dbus-daemon dbus-bin
+    # the accessibility bus and a screen reader's view of the windows
+    at-spi2-core python3-pyatspi
     # for the benchmark script: the classic X clock to compare with, callgrind,
     # strace for when a frame is sent
     x11-apps valgrind strace

@@ -11,6 +11,20 @@ static X_Window window(const char *context, const char *title)
     return find_window(QCoreApplication::translate(context, title));
 }
 
+// Keys typed into the window once it has the keyboard's focus; whether it had.
+static bool type(const X_Window &window, const QString &keys)
+{
+    if (!QTest::qWaitFor(
+            [&] {
+                return run({"xdotool", "getactivewindow"}).trimmed().toULongLong()
+                    == window.id.toULongLong(nullptr, 16);
+            },
+            patience_ms))
+        return false;
+    run(QStringList {"xdotool", "key", "--delay", "100"} + keys.split(' '));
+    return true;
+}
+
 // Opens the countdown from the clock's menu and starts it, opens the calendar,
 // and waits for the count's 0.
 static void count_down(Program &program, const X_Window &clock)
@@ -162,6 +176,56 @@ private slots:
         }()));
         run({"wmctrl", "-i", "-c", clock.id});
         WAIT_FOR(program.ended_well());
+    }
+
+    // Keys alone, each into the window that has the focus: the clock stepped
+    // through its four displays; from the menu, opened by the Menu key or
+    // Shift+F10, a countdown of 60 s to 0, three maxims read forward and
+    // back, a fortune drawn, the calendar, the settings; the windows closed
+    // with Esc, and Quit. The trace lines are those of the clicks, the status 0.
+    void worked_from_the_keyboard()
+    {
+        Program program(on_display);
+        const X_Window clock = window("Date_Time_Screen", "Zelvane(Clock+)");
+        const auto menu = [&](const char *open, const QString &rows) {
+            return type(clock, open) && type(window("Right_Menu", "Right click menu"), rows);
+        };
+        const auto closed = [](const char *context, const char *title) {
+            const QString window = ' ' + QCoreApplication::translate(context, title) + '\n';
+            return QTest::qWaitFor(
+                [&] { return !run({"wmctrl", "-l"}).contains(window); }, patience_ms);
+        };
+        QVERIFY(type(clock, "space Return KP_Enter Escape space")); // Esc leaves the clock alone
+        QVERIFY(menu("Menu", "Down Down Return"));
+        const X_Window countdown = window("Alarm_Timer", "Alrm Timer screen");
+        QVERIFY(type(countdown, "Return space"));
+        WAIT_FOR(program.output().contains("buf_time = 0,"));
+        QVERIFY(type(countdown, "Escape") && closed("Alarm_Timer", "Alrm Timer screen"));
+        QVERIFY(menu("shift+F10", "Down Return"));
+        QVERIFY(type(window("Main_Maxim_Screen", "Select maxim menu"), "space"));
+        QVERIFY(type(window("Maxim_Word", "Todays maxim"),
+                    "Tab space space space shift+Tab space space space Escape")
+            && closed("Maxim_Word", "Todays maxim"));
+        QVERIFY(menu("Menu", "Down Down Down Return"));
+        QVERIFY(type(window("Config_Mini_Omikuji", "Zelvane Uranai Config"),
+            "Tab space Tab space Tab space Tab space Tab space Tab space space"));
+        // Start, Stop and Close, each taking the keyboard from the one before.
+        QVERIFY(type(window("Mini_Omikuji", "Zelvane Uranai"), "space space space")
+            && closed("Mini_Omikuji", "Zelvane Uranai"));
+        QVERIFY(menu("Menu", "Return")); // the calendar, untitled: the program's name
+        QVERIFY(type(find_window("zelvane"), "Page_Down Escape") && closed("", "zelvane"));
+        QVERIFY(menu("Menu", "Up Up Up Return"));
+        QVERIFY(type(window("Settings_Screen", "Settings"), "Escape")
+            && closed("Settings_Screen", "Settings"));
+        QVERIFY(menu("shift+F10", "Up Return"));
+        WAIT_FOR(program.ended_well());
+        const QString output = program.output();
+        for (const char *lines :
+            {"buf_click_flag=1\nbuf_click_flag=2\nbuf_click_flag=3\nbuf_click_flag=0\n",
+                "buf_click_flag=0\nmousePressEvent,buf_time=60\nmode_flag=0\n",
+                "ONE MINUTE buf_time = 0,mode_flag = 1\n", "\ni=3\n1.i=2,i=2,", "\n2.i=0,i=0,",
+                "click_count = 5\n", "\nbuf_r-1="})
+            QVERIFY2(output.contains(lines), qPrintable(lines + ("\nnot in\n" + output)));
     }
 };
 

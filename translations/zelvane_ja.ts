@@ -11,6 +11,57 @@
         <source>Time is up</source>
         <translation>時間です</translation>
     </message>
+    <message>
+        <source>Enter chooses the next time: 60, 180 or 300 seconds. Space starts, stops and resets the count in turn.</source>
+        <translation>Enterキーで次の時間（60秒、180秒、300秒）を選びます。スペースキーで、スタート、ストップ、リセットを順に行います。</translation>
+    </message>
+    <message>
+        <source>time is up</source>
+        <translation>時間です</translation>
+    </message>
+    <message>
+        <source>counting</source>
+        <translation>カウント中</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>ストップ中</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>セット済み</translation>
+    </message>
+    <message>
+        <source>1 second, %1</source>
+        <translation>残り1秒、%1</translation>
+    </message>
+    <message>
+        <source>%1 seconds, %2</source>
+        <translation>残り%1秒、%2</translation>
+    </message>
+</context>
+<context>
+    <name>Calender_Show</name>
+    <message>
+        <source>Calendar</source>
+        <translation>カレンダー</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>前の月</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>次の月</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>年</translation>
+    </message>
+    <message>
+        <source>Days of the month</source>
+        <translation>月の日付</translation>
+    </message>
 </context>
 <context>
     <name>Config_Mini_Omikuji</name>
@@ -93,6 +144,14 @@
     <message>
         <source>Daikyou</source>
         <translation>大凶</translation>
+    </message>
+    <message>
+        <source>Fortune grade of row %1</source>
+        <translation>%1行目の運勢</translation>
+    </message>
+    <message>
+        <source>Enters the fortune grade of row %1</source>
+        <translation>%1行目の運勢を決定します</translation>
     </message>
 </context>
 <context>
@@ -306,6 +365,17 @@
     <message>
         <source>&amp;Close</source>
         <translation>閉じる(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>Maxim_Window</name>
+    <message>
+        <source>Heading</source>
+        <translation>見出し</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>本文</translation>
     </message>
 </context>
 <context>
@@ -1206,6 +1276,10 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
         <source>No=%1</source>
         <translation>番号：%1</translation>
     </message>
+    <message>
+        <source>Chinese maxim at random</source>
+        <translation>ランダムな中国の格言</translation>
+    </message>
 </context>
 <context>
     <name>Maxim_Word_Rand_Ja</name>
@@ -1216,6 +1290,10 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     <message>
         <source>No=%1</source>
         <translation>番号：%1</translation>
+    </message>
+    <message>
+        <source>Japanese maxim at random</source>
+        <translation>ランダムな日本の格言</translation>
     </message>
 </context>
 <context>
@@ -1456,6 +1534,14 @@ syousya ni getu nakunnba,sorenani wo nite korewo yarananya</source>
     <message>
         <source>No fortune set</source>
         <translation>運勢が未設定です</translation>
+    </message>
+    <message>
+        <source>Digit %1</source>
+        <translation>数字%1</translation>
+    </message>
+    <message>
+        <source>Changing digit</source>
+        <translation>変わっている数字</translation>
     </message>
 </context>
 <context>

@@ -6,12 +6,15 @@
 #include "core/focus_link_guard.h"
 #include "core/settings.h"
 #include "core/time_source.h"
+#include "core/window_keys.h"
 #include "core/window_placer.h"
 #include "menu/right_menu.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDate>
 #include <QFont>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QStyleOptionFrame>
@@ -56,8 +59,10 @@ Date_Time_Screen::Date_Time_Screen(QWidget *parent)
         move(*moved_to);
     right_menu = new Right_Menu(nullptr);
     new Focus_Link_Guard(this); // for every window of the program
+    new Window_Keys(this); // likewise
     setWindowFlags(Qt::WindowStaysOnTopHint | Qt::WindowSystemMenuHint);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
     setWindowTitle(tr("Zelvane(Clock+)"));
 
     change_timer = new QTimer(this);
@@ -105,23 +110,23 @@ void Date_Time_Screen::change_time()
     case date_display:
         setFixedSize(220, 40);
         setText(today.toString(tr("yyyy.M.d")));
-        setToolTip(tr(Time_Names::month_traditional(today.month())));
+        show_tip(tr(Time_Names::month_traditional(today.month())));
         break;
     case month_name_display:
         setText(tr(Time_Names::month_traditional(today.month())));
-        setToolTip(tr(Time_Names::month_english(today.month())));
+        show_tip(tr(Time_Names::month_english(today.month())));
         break;
     case time_display:
         setFixedSize(200, 40);
         setText(disp_time.toString(tr("h:m:ss")));
-        setToolTip(tr(Time_Names::period(disp_time)));
+        show_tip(tr(Time_Names::period(disp_time)));
         connect(jiho_timer, &QTimer::timeout, this, &Date_Time_Screen::jiho_check,
             Qt::UniqueConnection);
         chime_started = true;
         break;
     case period_name_display:
         setFixedSize(160, 40);
-        setToolTip(now.time().toString(tr("h:m")));
+        show_tip(now.time().toString(tr("h:m")));
         setText(tr(Time_Names::period(now.time())));
         break;
     }
@@ -131,6 +136,17 @@ void Date_Time_Screen::change_time()
     // another size needs it.
     text_fitter.fit(maximumSize());
     plan_next_refresh(now);
+}
+
+// The label tells a screen reader of each new text itself; the tooltip, read
+// as the description, is told here, and only when it changes.
+void Date_Time_Screen::show_tip(const QString &tip)
+{
+    if (tip == toolTip())
+        return;
+    setToolTip(tip);
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void Date_Time_Screen::plan_next_refresh(const QDateTime &now)
@@ -190,6 +206,7 @@ void Date_Time_Screen::paintEvent(QPaintEvent *event)
     frame_clipped_away = contentsRect().contains(event->rect());
     QLabel::paintEvent(event);
     frame_clipped_away = false;
+    Window_Keys::Paint_Focus_Ring(this);
 }
 
 void Date_Time_Screen::initStyleOption(QStyleOptionFrame *option) const
@@ -241,6 +258,33 @@ void Date_Time_Screen::mouseReleaseEvent(QMouseEvent *event)
         Settings::current().set_clock_position(pos());
         return;
     }
+    step_display();
+}
+
+// The keys are the same in every language. A key held down acts once, as a
+// click does.
+void Date_Time_Screen::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (!event->isAutoRepeat())
+            step_display();
+    } else if (key == Qt::Key_Menu
+        || (key == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        // The keyboard goes where the menu opens, also to a menu left open.
+        right_menu->show();
+        right_menu->activateWindow();
+    } else if (key != Qt::Key_Escape) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    // Esc is taken too, and does nothing: it would close the clock, and with
+    // it the program.
+    event->accept();
+}
+
+void Date_Time_Screen::step_display()
+{
     ++buf_click_flag;
     std::printf("buf_click_flag=%d\n", buf_click_flag % display_count);
     change_time();

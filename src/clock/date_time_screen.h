@@ -11,6 +11,7 @@
 #include <QString>
 #include <QTime>
 
+class QKeyEvent;
 class QMouseEvent;
 class QPaintEvent;
 class QStyleOptionFrame;
@@ -18,8 +19,9 @@ class QTimer;
 class Right_Menu;
 
 // The always-on-top clock: date, month name, time or period name, stepped by a
-// left click; a right click opens the feature menu. Dragged, it moves, and it
-// opens where it was left.
+// left click, Space or Enter; a right click, the Menu key or Shift+F10 opens
+// the feature menu. Dragged, it moves, and it opens where it was left. A
+// screen reader reads its text as its name and its tooltip as its description.
 class Date_Time_Screen : public QLabel
 {
     Q_OBJECT
@@ -38,8 +40,11 @@ protected:
     void initStyleOption(QStyleOptionFrame *option) const override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void step_display();
+    void show_tip(const QString &tip);
     void plan_next_refresh(const QDateTime &now);
     void keep_chime_on_the_hour(const QDateTime &now, qint64 next_refresh_ms);
 

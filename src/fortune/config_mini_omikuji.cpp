@@ -61,6 +61,7 @@ Config_Mini_Omikuji::Config_Mini_Omikuji(QWidget *parent) : QWidget(parent)
         row_combo[row] = new QComboBox(this);
         row_combo[row]->setObjectName(QStringLiteral("row_combo_%1").arg(digit_of_row(row)));
         row_combo[row]->addItems(grade_names);
+        row_combo[row]->setAccessibleName(tr("Fortune grade of row %1").arg(digit_of_row(row)));
     }
 
     title_label = new QLabel(tr("Select Omikuji type,please"), this);
@@ -74,6 +75,8 @@ Config_Mini_Omikuji::Config_Mini_Omikuji(QWidget *parent) : QWidget(parent)
         row_input_button[row] = new QPushButton(tr("Input"), this);
         row_input_button[row]->setObjectName(
             QStringLiteral("row_input_button_%1").arg(digit_of_row(row)));
+        row_input_button[row]->setAccessibleDescription(
+            tr("Enters the fortune grade of row %1").arg(digit_of_row(row)));
     }
 
     check_button = new QPushButton(tr("Check"), this);
@@ -110,6 +113,14 @@ Config_Mini_Omikuji::Config_Mini_Omikuji(QWidget *parent) : QWidget(parent)
     buttons->addStretch(0);
     rows->addLayout(buttons);
     setLayout(rows);
+    // The keyboard goes along each row, then to Check and Next.
+    for (int row = 0; row < row_count; ++row) {
+        if (row > 0)
+            setTabOrder(row_input_button[row - 1], row_combo[row]);
+        setTabOrder(row_combo[row], row_input_button[row]);
+    }
+    setTabOrder(row_input_button[row_count - 1], check_button);
+    setTabOrder(check_button, next_button);
 
     connect(row_input_button[0], &QPushButton::clicked, this, &Config_Mini_Omikuji::SetUnsei_five);
     connect(row_input_button[1], &QPushButton::clicked, this, &Config_Mini_Omikuji::SetUnsei_four);

@@ -94,6 +94,7 @@ Mini_Omikuji::Mini_Omikuji(QWidget *parent) : QWidget(parent)
     lcd_number->setObjectName(QStringLiteral("lcd_number"));
     lcd_number->setDigitCount(1);
     lcd_number->setSegmentStyle(QLCDNumber::Flat);
+    lcd_number->setAccessibleName(tr("Digit %1").arg(0));
 
     start_stop_button = new QPushButton(tr("Start"), this);
     start_stop_button->setObjectName(QStringLiteral("start_stop_button"));
@@ -171,6 +172,8 @@ void Mini_Omikuji::Start_Stop_Button_pushed()
     ++push_count;
     if (push_count % 2 == 1) {
         start_stop_button->setText(tr("Stop"));
+        // Read out once, not at each of its changes.
+        lcd_number->setAccessibleName(tr("Changing digit"));
         // Drawings start many times; each tick must still draw one digit.
         connect(draw_timer, &QTimer::timeout, this, &Mini_Omikuji::Display_Changed,
             Qt::UniqueConnection);
@@ -179,6 +182,7 @@ void Mini_Omikuji::Start_Stop_Button_pushed()
     } else {
         draw_timer->stop();
         buf_r = now_number;
+        lcd_number->setAccessibleName(tr("Digit %1").arg(now_number));
         start_stop_button->setText(tr("Start"));
         Show_Result();
     }
@@ -228,6 +232,8 @@ void Mini_Omikuji::show_result_layout(bool result)
     for (QLabel *label : {unsei_label, study_label, lover_label, money_label, trouble_label})
         label->setVisible(result);
     close_button->setVisible(result);
+    // The keyboard stays on the one button there is.
+    (result ? close_button : start_stop_button)->setFocus();
     if (result) {
         layout()->setContentsMargins(result_margin, result_margin, result_margin, result_margin);
         layout()->setSpacing(0);

@@ -65,6 +65,13 @@ Main_Maxim_Screen::Main_Maxim_Screen(QWidget *parent) : QWidget(parent)
     rows->addWidget(kind_group);
     rows->addLayout(button_row);
     setLayout(rows);
+    // The keyboard reads the window as the eye does, top to bottom.
+    QWidget *before = random_radio;
+    for (QWidget *next : std::initializer_list<QWidget *> {
+             numeric_radio, chinese_radio, japanese_radio, close_radio, select_button}) {
+        setTabOrder(before, next);
+        before = next;
+    }
     // Sized before it is placed: a window manager applies move() to the
     // client area of a window whose size is still to come from its layout.
     adjustSize();

@@ -14,6 +14,7 @@ Maxim_Random::Maxim_Random(const Traits &traits, QWidget *parent)
 {
     if (traits.seeding == Seeding::also_at_start)
         Seed_Maxim_Random();
+    setAccessibleName(traits.name);
     close_button = New_Button(traits.close, "close_button");
     Lay_Out({close_button});
 

@@ -24,6 +24,7 @@ public:
         Maxim_Look look;
         std::optional<QPoint> position;
         QString number_format, close;
+        QString name; // what a screen reader calls the window, which has no title
         Seeding seeding;
     };
 

@@ -12,7 +12,12 @@ bool holds_something(const QMimeData *source)
 
 } // namespace
 
-Maxim_Text_Edit::Maxim_Text_Edit(QWidget *parent) : QTextEdit(parent) { }
+// Tab goes on to the next control, as everywhere else in the window; a note
+// on a maxim has no use for a tab character.
+Maxim_Text_Edit::Maxim_Text_Edit(QWidget *parent) : QTextEdit(parent)
+{
+    setTabChangesFocus(true);
+}
 
 bool Maxim_Text_Edit::canInsertFromMimeData(const QMimeData *source) const
 {

@@ -36,6 +36,7 @@ Maxim_Window::Maxim_Window(Maxim_Look look, std::optional<QPoint> position, QWid
         // The reader may write their own thoughts on a maxim; the next maxim
         // shown brings the catalogue texts back.
         heading_edit = new_text_widget<Maxim_Text_Edit>(this, "heading_edit", 14);
+        heading_edit->setAccessibleName(tr("Heading"));
         text_edit = new_text_widget<Maxim_Text_Edit>(this, "text_edit", 14);
     } else {
         heading_label = new_text_widget<QLabel>(this, "heading_label", 10);
@@ -44,6 +45,7 @@ Maxim_Window::Maxim_Window(Maxim_Look look, std::optional<QPoint> position, QWid
         text_edit = new_text_widget<QTextEdit>(this, "text_edit", 12);
         text_edit->setReadOnly(true);
     }
+    text_edit->setAccessibleName(tr("Text"));
 }
 
 QPushButton *Maxim_Window::New_Button(const QString &text, const char *name)
@@ -64,8 +66,12 @@ void Maxim_Window::Lay_Out(std::initializer_list<QPushButton *> buttons)
     text_row->addWidget(text_edit);
     auto *button_row = new QHBoxLayout;
     button_row->addStretch(0);
-    for (QPushButton *button : buttons)
+    QWidget *before = text_edit;
+    for (QPushButton *button : buttons) {
         button_row->addWidget(button);
+        setTabOrder(before, button);
+        before = button;
+    }
 
     auto *rows = new QVBoxLayout;
     rows->addLayout(number_row, 0);

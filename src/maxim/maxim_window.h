@@ -20,12 +20,15 @@ enum class Maxim_Look { chinese, japanese };
 // the browsers and the random windows share.
 class Maxim_Window : public QWidget
 {
+    Q_OBJECT
+
 protected:
     // Without a position the window system places the window.
     Maxim_Window(Maxim_Look look, std::optional<QPoint> position, QWidget *parent);
 
     QPushButton *New_Button(const QString &text, const char *name);
-    // Lays the window out with the buttons from left to right.
+    // Lays the window out with the buttons from left to right; the keyboard
+    // reaches them in that order, after the text areas.
     void Lay_Out(std::initializer_list<QPushButton *> buttons);
     void Show_Maxim(const QString &number, const QString &heading, const QString &text);
 

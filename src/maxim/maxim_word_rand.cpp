@@ -5,6 +5,6 @@
 
 Maxim_Word_Rand::Maxim_Word_Rand(QWidget *parent)
     : Maxim_Random({new Maxim_Word(nullptr), Maxim_Look::chinese, QPoint(480, 360), tr("No=%1"),
-                       tr("Close"), Seeding::on_close},
+                       tr("Close"), tr("Chinese maxim at random"), Seeding::on_close},
         parent)
 { }

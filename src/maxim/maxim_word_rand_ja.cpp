@@ -6,6 +6,6 @@
 // Not moved: the window system places it.
 Maxim_Word_Rand_Ja::Maxim_Word_Rand_Ja(QWidget *parent)
     : Maxim_Random({new Maxim_Word_Ja(nullptr), Maxim_Look::japanese, std::nullopt, tr("No=%1"),
-                       tr("Close"), Seeding::also_at_start},
+                       tr("Close"), tr("Japanese maxim at random"), Seeding::also_at_start},
         parent)
 { }

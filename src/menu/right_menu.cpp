@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "menu/right_menu.h"
 
+#include "core/window_keys.h"
 #include "fortune/config_mini_omikuji.h"
 #include "maxim/main_maxim_screen.h"
 #include "maxim/maxim_seed.h"
@@ -20,6 +21,21 @@ namespace {
 // covers the next and every label keeps its whole height.
 constexpr int row_height = 18;
 constexpr int row_margin = 3;
+
+// A row of the menu: a flat button, which the style draws without its focus,
+// so the row with the keyboard's focus gets a ring of its own.
+class Menu_Row : public QPushButton
+{
+public:
+    Menu_Row(const QString &label, QWidget *menu) : QPushButton(label, menu) { }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QPushButton::paintEvent(event);
+        Window_Keys::Paint_Focus_Ring(this);
+    }
+};
 } // namespace
 
 Right_Menu::Right_Menu(QWidget *parent) : QWidget(parent)
@@ -88,25 +104,31 @@ Right_Menu::~Right_Menu()
 
 QPushButton *Right_Menu::add_button(const QString &label, const char *object_name)
 {
-    auto *button = new QPushButton(label, this);
+    auto *button = new Menu_Row(label, this);
     button->setObjectName(QLatin1String(object_name));
     button->setFlat(true);
     button->setCursor(Qt::PointingHandCursor);
     button->setFixedHeight(row_height);
+    // Enter presses the row with the focus, as Space does; Up and Down move it.
+    button->setAutoDefault(true);
     return button;
 }
 
 // The menu is the window the user just asked for: it comes on top, above the
-// countdown too, so that a click meant for a row lands on it.
+// countdown too, so that a click meant for a row lands on it. The keyboard
+// starts on its first row, wherever it was left.
 void Right_Menu::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    calender_button->setFocus();
     activateWindow();
 }
 
 void Right_Menu::open(QWidget *window)
 {
     window->show();
+    // The keyboard goes to the window opened, also to one that was open.
+    window->activateWindow();
     close();
 }
 

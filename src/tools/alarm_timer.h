@@ -6,13 +6,16 @@
 
 class Display_Blinker;
 class QCloseEvent;
+class QKeyEvent;
 class QMouseEvent;
+class QPaintEvent;
 class QTimer;
 
-// A countdown worked only by clicks on its number: a left click picks the
-// next preset (60, 180, 300 s), a right click steps through start, stop and
-// reset. When the count reaches 0 a bell rings once, the number blinks and the
-// desktop shows a notice.
+// A countdown worked by clicks on its number: a left click (or Enter) picks
+// the next preset (60, 180, 300 s), a right click (or Space) steps through
+// start, stop and reset. When the count reaches 0 a bell rings once, the
+// number blinks and the desktop shows a notice. A screen reader hears the
+// seconds left and whether they are set, counting, stopped or up.
 class Alarm_Timer : public QLCDNumber
 {
     Q_OBJECT
@@ -28,9 +31,15 @@ public slots:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
+    void Left_Click();
+    void Right_Click();
+    void Tell_Seconds();
+
     QTimer *tick_timer = nullptr;
     int buf_time = 60;
     int buf_mode = 0;

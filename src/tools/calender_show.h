@@ -12,6 +12,9 @@ class Calender_Show : public QCalendarWidget
 
 public:
     explicit Calender_Show(QWidget *parent = nullptr);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
 #endif // CALENDER_SHOW_H

@@ -14,7 +14,7 @@
 
 // How long anything may take to happen, however busy the machine: every wait
 // ends as soon as what it waits for has happened, or once the test has failed.
-constexpr int patience_ms = 120000;
+constexpr int patience_ms = 240000;
 #define WAIT_FOR(condition)                                                                        \
     QTRY_VERIFY_WITH_TIMEOUT(QTest::currentTestFailed() || (condition), patience_ms)
 #define WAIT_COMPARE(actual, expected) QTRY_COMPARE_WITH_TIMEOUT(actual, expected, patience_ms)
