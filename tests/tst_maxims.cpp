@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "maxim/maxim_entry.h"
 #include "support/zelvane_test.h"
 
 // The number, heading and text a maxim window shows.
@@ -38,19 +37,16 @@ private slots:
         QCOMPARE(browser->windowTitle(), QStringLiteral("Todays maxim"));
         Output_Capture output;
         QStringList read {shown(browser)};
-        quint64 previous = 0; // where the entry shown lies in memory, as printed
         for (int n = 1; enabled(browser, "next_button"); ++n) {
             QCOMPARE(enabled(browser, "back_button"), n > 1);
             press(browser, "next_button");
             read << shown(browser);
             const QStringList lines = output.take_lines();
-            const quint64 address = lines.value(0).section('=', 3).toULongLong();
+            const QString address = lines.value(0).section('=', 3);
             QCOMPARE(lines.join('|'),
                 QStringLiteral("1.i=%1,i=%1,maxim+i=%2|2.i=%1,i=%1,maxim+i=%2|i=%1")
                     .arg(n)
                     .arg(address));
-            const quint64 before = std::exchange(previous, address);
-            QVERIFY(n == 1 || address - before == sizeof(Maxim_Entry));
         }
         QCOMPARE(read.size(), 64);
         for (const char *entry : {"No=0|Hijyouhatokunomotonari|Kenjyou koso Toku no kihon de aru",
