@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/chime_bank.h"
-#include "core/time_source.h"
 #include "support/zelvane_test.h"
 
 static Date_Time_Screen *clock_after_clicks(int clicks)
 {
     auto *clock = new Date_Time_Screen;
-    clock->show();
-    for (int n = 0; n < clicks; ++n)
+    for (clock->show(); clicks > 0; --clicks)
         QTest::mouseClick(clock, Qt::LeftButton);
     return clock;
 }
@@ -15,10 +13,9 @@ static Date_Time_Screen *clock_after_clicks(int clicks)
 // What the clock shows: its text, its tooltip and its size.
 static QString look(const QLabel *clock)
 {
+    const auto number = [](int n) { return QString::number(n); };
     return QStringLiteral("%1|%2|%3x%4")
-        .arg(clock->text(), clock->toolTip())
-        .arg(clock->width())
-        .arg(clock->height());
+        .arg(clock->text(), clock->toolTip(), number(clock->width()), number(clock->height()));
 }
 
 // The clock's four displays and its hourly chime, through real clicks and the

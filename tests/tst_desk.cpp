@@ -1,36 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/chime_bank.h"
 #include "core/settings.h"
-#include "core/time_source.h"
 #include "support/zelvane_test.h"
 
 #include <QSoundEffect>
-
-// Where the clock opens, by the screen's width; the frame is 2 pixels of the
-// screen on every side.
-static QPoint clock_home()
-{
-    const QMap<int, QPoint> by_width {
-        {1280, {790, 640}}, {1024, {790, 640}}, {800, {576, 556}}, {640, {418, 470}}};
-    return by_width.value(QGuiApplication::primaryScreen()->availableGeometry().width());
-}
-
-// The window lies wholly on the screen; where its designed place beside the
-// clock (given for the clock at 790, 640) and its size fit, it has them.
-static void check_place(
-    QWidget *window, QWidget *clock, const QPoint &designed, const QSize &size = {})
-{
-    QVERIFY(window);
-    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-    const QRect frame = window->frameGeometry();
-    QVERIFY2(area.contains(frame), window->metaObject()->className());
-    const QPoint place = designed + clock->pos() - QPoint(790, 640);
-    if (!designed.isNull() && area.contains(frame.translated(place - frame.topLeft())))
-        QCOMPARE(window->pos(), place);
-    if (size.isValid()
-        && area.size() == area.size().expandedTo(size + frame.size() - window->size()))
-        QCOMPARE(window->size(), size);
-}
 
 // Pressed, moved in four steps and released.
 static void drag(QWidget *clock, const QPoint &by)
@@ -91,31 +64,6 @@ Settings_Screen|settings_button|Settings|560,380||0)");
         }
     }
 
-    // The maxim browsers and the fortune drawing, and its result.
-    void maxims_and_fortune()
-    {
-        Date_Time_Screen *clock = new Date_Time_Screen;
-        clock->show();
-        const char *numeric = "numeric_radio";
-        check_place(choose_maxims(clock, "japanese_radio", numeric, "Maxim_Word_Ja"), clock,
-            {630, 220}, {500, 380});
-        check_place(choose_maxims(clock, "chinese_radio", numeric, "Maxim_Word"), clock, {480, 360},
-            {760, 280});
-        press(open_menu(clock), "omikuji_button");
-        QWidget *config = window_of("Config_Mini_Omikuji");
-        for (int row = 1; row <= 5; ++row)
-            press(config, QStringLiteral("row_input_button_%1").arg(row));
-        press(config, "check_button");
-        press(config, "next_button");
-        QWidget *drawing = window_of("Mini_Omikuji");
-        check_place(drawing, clock, {500, 520}, {100, 120});
-        press(drawing, "start_stop_button");
-        press(drawing, "start_stop_button");
-        check_place(drawing, clock, {500, 460}, {280, 200}); // grown to show the fortune
-        press(drawing, "close_button");
-        QCOMPARE(drawing->size(), QSize(120, 130));
-    }
-
     // A damaged file gives the defaults and one line. A press and a release,
     // even with a move shorter than the drag distance, step the display; a
     // longer move drags the clock, which then leads the windows. Every change
@@ -159,6 +107,8 @@ Settings_Screen|settings_button|Settings|560,380||0)");
             QStringLiteral("[clock]\nposition=%1, %2\n").arg(dragged.x()).arg(dragged.y())));
         press(open_menu(clock), "settings_button");
         QWidget *window = window_of("Settings_Screen");
+        const auto open_again
+            = [&] { window->close(), press(open_menu(clock), "settings_button"); };
         check_place(window, clock, {560, 380});
         const auto *enabled = window->findChild<QCheckBox *>("chime_check");
         QVERIFY(
@@ -196,20 +146,17 @@ Settings_Screen|settings_button|Settings|560,380||0)");
         // Nothing can be written under /proc, not even by root.
         {
             Settings unwritable("/proc/zelvane");
-            window->close();
-            press(open_menu(clock), "settings_button");
+            open_again();
             press(window, "chime_check");
             QTest::keyClick(volume, Qt::Key_Home);
             QCOMPARE(
                 errors.lines("^zelvane: cannot save the settings in /proc/zelvane/").size(), 1);
-            window->close();
-            press(open_menu(clock), "settings_button");
+            open_again();
             QVERIFY(!enabled->isChecked() && volume->value() == 0);
         }
 
         // Started with the desktop: the entry names this program, and goes.
-        window->close();
-        press(open_menu(clock), "settings_button");
+        open_again();
         const QString entry = config.filePath("autostart/org.zelvane.Zelvane.desktop");
         press(window, "autostart_check");
         const QString program = QFile::symLinkTarget("/proc/self/exe");

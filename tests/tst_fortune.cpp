@@ -45,19 +45,25 @@ private slots:
         press(config, "next_button");
         QWidget *drawing = window_of("Mini_Omikuji");
         QVERIFY(drawing && !config->isVisible());
+        check_place(drawing, clock, {500, 520}, {100, 120});
 
         // Stopped before the first tick, the drawing takes the slot drawn at
         // the start, the first of the generator's sequence; it prints one less.
         std::srand(7);
         const int slot = std::rand() % 5;
         std::srand(7);
+        // Drawn at a digit every 80 ms until Stop.
+        auto *pace = drawing->findChild<QTimer *>("draw_timer");
         press(drawing, "start_stop_button");
+        QVERIFY(pace->isActive() && pace->interval() == 80);
         press(drawing, "start_stop_button");
+        QVERIFY(!pace->isActive());
         QCOMPARE(
             output.take_lines().filter("buf_r-1="), {QStringLiteral("buf_r-1=%1").arg(slot - 1)});
         QCOMPARE(texts(drawing, result_labels), fortune_result(chosen[slot]));
+        check_place(drawing, clock, {500, 460}, {280, 200}); // grown to show the fortune
         press(drawing, "close_button");
-        QVERIFY(!drawing->isVisible());
+        QVERIFY(!drawing->isVisible() && drawing->size() == QSize(120, 130));
     }
 };
 

@@ -17,7 +17,8 @@ static void check_fit(QWidget *window, const QString &name, QStringList &faults)
     const bool japanese = QLocale::system().language() == QLocale::Japanese;
     QRegion covered;
     for (QWidget *widget : window->findChildren<QWidget *>() + QWidgetList {window}) {
-        const QString text = widget->property("text").toString();
+        const QString text
+            = widget->property(widget->inherits("QTextEdit") ? "plainText" : "text").toString();
         for (const QString &shown : {text, widget->toolTip(), widget->windowTitle(),
                  widget->accessibleName(), widget->accessibleDescription()})
             if (japanese && widget->isVisible() && shown.contains(english)

@@ -34,7 +34,7 @@ private slots:
         const int japanese = std::rand() % 40, chinese = std::rand() % 64;
         Date_Time_Screen *clock = nullptr;
         QWidget *browser = choose_maxims(clock, "chinese_radio", "numeric_radio", "Maxim_Word");
-        QCOMPARE(browser->windowTitle(), QStringLiteral("Todays maxim"));
+        check_place(browser, clock, {480, 360}, {760, 280});
         Output_Capture output;
         QStringList read {shown(browser)};
         for (int n = 1; enabled(browser, "next_button"); ++n) {
@@ -42,11 +42,10 @@ private slots:
             press(browser, "next_button");
             read << shown(browser);
             const QStringList lines = output.take_lines();
-            const QString address = lines.value(0).section('=', 3);
+            const QString at = lines.value(0).section('=', 3); // where the entry lies in memory
             QCOMPARE(lines.join('|'),
                 QStringLiteral("1.i=%1,i=%1,maxim+i=%2|2.i=%1,i=%1,maxim+i=%2|i=%1")
-                    .arg(n)
-                    .arg(address));
+                    .arg(QString::number(n), at));
         }
         QCOMPARE(read.size(), 64);
         for (const char *entry : {"No=0|Hijyouhatokunomotonari|Kenjyou koso Toku no kihon de aru",
@@ -77,6 +76,7 @@ private slots:
 
         // The Japanese browser keeps its entry when closed.
         browser = choose_maxims(clock, "japanese_radio", "numeric_radio", "Maxim_Word_Ja");
+        check_place(browser, clock, {630, 220}, {500, 380});
         QCOMPARE(shown(browser), "No=0|1.Omoitukuhito|Hitto gaderuto");
         for (int n = 1; n < 40; ++n)
             press(browser, "next_button");
@@ -92,14 +92,14 @@ private slots:
         QVERIFY(!window_of("Main_Maxim_Screen"));
 
         browser = choose_maxims(clock, "chinese_radio", "random_radio", "Maxim_Word_Rand");
-        QCOMPARE(browser->size(), QSize(760, 280));
+        check_place(browser, clock, {480, 360}, {760, 280});
         QCOMPARE(shown(browser).section('|', 0, 0), QStringLiteral("No=%1").arg(chinese));
         press(browser, "close_button");
         std::srand(seed);
         QCOMPARE(choose_maxims(clock, "chinese_radio", "random_radio", "Maxim_Word_Rand"), browser);
         QCOMPARE(shown(browser).section('|', 0, 0), QStringLiteral("No=%1").arg(std::rand() % 64));
         browser = choose_maxims(clock, "japanese_radio", "random_radio", "Maxim_Word_Rand_Ja");
-        QCOMPARE(browser->size(), QSize(500, 380));
+        check_place(browser, clock, {}, {500, 380});
         QCOMPARE(shown(browser).section('|', 0, 0), QStringLiteral("No=%1").arg(japanese));
     }
 };

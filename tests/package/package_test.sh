@@ -39,6 +39,11 @@ for file in usr/share/applications/org.zelvane.Zelvane.desktop \
 done
 grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/org.zelvane.Zelvane.metainfo.xml" ||
     fail "the metainfo does not name release $version"
+# The command line needs no display: the version is the package's.
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/zelvane" --version)" = "zelvane $version" ] ||
+    fail "--version does not say zelvane $version without a display"
+env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/zelvane" --help | grep -q -- ' --version ' ||
+    fail "--help does not list --version without a display"
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' ||
     fail "the dependencies lack the toolkit: $(dpkg-deb -f "$deb" Depends)"
 
