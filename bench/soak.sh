@@ -17,7 +17,7 @@ seed=${2:-20261207}
 runs=${3:-3}
 needs Xvfb
 [ -x /usr/bin/time ] || { echo "soak.sh: GNU time (/usr/bin/time) is missing" >&2; exit 1; }
-exerciser="$build/tests/tst_gadget"
+exerciser="$build/tests/tst_exerciser"
 [ -x "$exerciser" ] || { echo "soak.sh: build the tests first ($exerciser)" >&2; exit 1; }
 DISPLAY=$(new_display)
 export DISPLAY

@@ -15,22 +15,7 @@
 # A missing tool is named and the test skipped (status 77); with CI set it fails.
 set -uo pipefail
 run_dir=$1 case=$2
-limit_s=60 # for any one thing to happen, however busy the machine
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-need() {
-    local tool
-    for tool; do
-        { [ -e "$tool" ] || command -v "$tool" >/dev/null; } && continue
-        echo "SKIP: $tool is missing (see the test packages in zelvane.sh)" >&2
-        [ -n "${CI:-}" ] && fail "$tool is missing under CI"
-        exit 77
-    done
-}
+. "$(dirname "$0")/../support/zelvane_test.sh"
 
 scratch=$(mktemp -d)
 pids=()
@@ -40,15 +25,6 @@ cleanup() {
     rm -rf "$scratch"
 }
 trap cleanup EXIT
-
-# Polls the command until it succeeds, for at most limit_s seconds.
-wait_for() {
-    local deadline=$((SECONDS + limit_s))
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.2
-    done
-}
 
 start_display() {
     Xvfb -displayfd 1 -screen 0 "$1x24" -noreset -nolisten tcp >"$scratch/display" 2>/dev/null &
@@ -66,19 +42,8 @@ start() {
     pids+=($!)
 }
 
-# The viewable windows of this title, "x y width height" a line.
-windows() {
-    local id
-    for id in $(xwininfo -root -children | grep -F "\"$1\"" | awk '{print $1}'); do
-        xwininfo -id "$id" | awk '/Map State: IsViewable/ {v = 1} /Absolute upper-left X/ {x = $NF}
-            /Absolute upper-left Y/ {y = $NF} /Width:/ {w = $NF} /Height:/ {h = $NF}
-            END {if (v) print x, y, w, h}'
-    done
-}
 at() { [ "$(windows "$1")" = "$2" ] || { echo "$1 at $(windows "$1")" >"$scratch/last" && false; }; }
 expect_at() { wait_for at "$1" "$2" || fail "$(cat "$scratch/last"), not at $2"; }
-# Gone, or a zombie: ended, its status not yet collected.
-ended() { [[ "$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null)" =~ ^(Z|$) ]]; }
 click() { xdotool mousemove "$1" "$2" sleep 0.2 click "${3:-1}"; }
 
 # Row 1 to 9 of the menu that the clock at x y opens (3 + 9 x 18 pixels).

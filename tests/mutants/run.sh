@@ -46,8 +46,8 @@ PY
         verdict="MISSED"
     else
         # Which tests and test functions caught it, for seeing what each is worth.
-        verdict="caught by $(grep -oE '[0-9]+ - tst_[a-z_]+' <<<"$failed" | cut -d' ' -f3 | paste -sd,)"
-        verdict+=" ($(grep -oE 'FAIL!  : Tst_[A-Za-z_]+::[a-z_]+' <<<"$failed" | sed 's/.*:://' | sort -u | paste -sd,))"
+        verdict="caught by $(grep -oE 'Test +#[0-9]+: [A-Za-z0-9_]+ \.+[A-Za-z ]*\*\*\*' <<<"$failed" | awk '{print $3}' | paste -sd,)"
+        verdict+=" ($(grep -oE 'FAIL!  : Tst_[A-Za-z_]+::[A-Za-z_]+' <<<"$failed" | sed 's/.*:://' | sort -u | paste -sd,))"
     fi
     [[ "$verdict" == MISSED ]] && missed=$((missed + 1)) || caught=$((caught + 1))
     echo "$verdict  $n $file: $text -> $replacement"

@@ -10,19 +10,8 @@
 # A missing tool is named and the test skipped (status 77); with CI set it fails.
 set -uo pipefail
 cpack=$1 build=$2 version=$3
-limit_s=60 # for any one thing to happen, however busy the machine
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-for tool in dpkg-deb dpkg-shlibdeps lintian Xvfb xwininfo xdotool; do
-    command -v "$tool" >/dev/null && continue
-    echo "SKIP: $tool is missing (see the test packages in zelvane.sh)" >&2
-    [ -n "${CI:-}" ] && fail "$tool is missing under CI"
-    exit 77
-done
+. "$(dirname "$0")/../support/zelvane_test.sh"
+need dpkg-deb dpkg-shlibdeps lintian Xvfb xwininfo xdotool
 
 scratch=$(mktemp -d)
 xvfb_pid='' program_pid=''
@@ -32,15 +21,6 @@ cleanup() {
     rm -rf "$scratch"
 }
 trap cleanup EXIT
-
-# Polls the command until it succeeds, for at most limit_s seconds.
-wait_for() {
-    local deadline=$((SECONDS + limit_s))
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.2
-    done
-}
 
 deb="$scratch/out/zelvane_${version}_$(dpkg --print-architecture).deb"
 "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 ||
@@ -59,22 +39,15 @@ for file in usr/share/applications/org.zelvane.Zelvane.desktop \
 done
 grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/org.zelvane.Zelvane.metainfo.xml" ||
     fail "the metainfo does not name release $version"
+# The command line needs no display: the version is the package's.
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/zelvane" --version)" = "zelvane $version" ] ||
+    fail "--version does not say zelvane $version without a display"
+env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/zelvane" --help | grep -q -- ' --version ' ||
+    fail "--help does not list --version without a display"
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' ||
     fail "the dependencies lack the toolkit: $(dpkg-deb -f "$deb" Depends)"
 
-# The viewable window of this title, as "x y width height".
-window() {
-    local id
-    for id in $(xwininfo -root -tree | grep -F "\"$1\"" | awk '{print $1}'); do
-        xwininfo -id "$id" | awk '/Map State: IsViewable/ {v = 1} /Absolute upper-left X/ {x = $NF}
-            /Absolute upper-left Y/ {y = $NF} /Width:/ {w = $NF} /Height:/ {h = $NF}
-            END {if (v) print x, y, w, h; else exit 1}' && return 0
-    done
-    return 1
-}
-shows() { geometry=$(window "$1"); }
-# Gone or a zombie: ended, its status not yet collected.
-ended() { [[ "$(sed 's/.*) //' "/proc/$program_pid/stat" 2>/dev/null)" =~ ^(Z|$) ]]; }
+shows() { geometry=$(windows "$1" | head -n1) && [ -n "$geometry" ]; }
 
 Xvfb -displayfd 1 -screen 0 1280x1024x24 -noreset -nolisten tcp >"$scratch/display" 2>/dev/null &
 xvfb_pid=$!
@@ -93,7 +66,7 @@ wait_for shows "右クリックメニュー" || fail "no Japanese feature menu"
 # The menu's nine rows of 18 pixels lie 3 pixels inside it; Quit is the last.
 read -r x y w h <<<"$geometry"
 xdotool mousemove $((x + w / 2)) $((y + 3 + 8 * 18 + 9)) click 1
-wait_for ended || fail "Quit did not end the program"
+wait_for ended "$program_pid" || fail "Quit did not end the program"
 wait "$program_pid"
 status=$?
 program_pid=''
