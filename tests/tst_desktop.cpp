@@ -152,7 +152,7 @@ private slots:
         QVERIFY(menu("shift+F10", "Down Return"));
         QVERIFY(type(window("Main_Maxim_Screen", "Select maxim menu"), "space"));
         QVERIFY(type(window("Maxim_Word", "Todays maxim"),
-                    "Tab space space space shift+Tab space space space Escape")
+                    "Tab Tab space space space Tab space space space Escape")
             && closed("Maxim_Word", "Todays maxim"));
         QVERIFY(menu("Menu", "Down Down Down Return"));
         QVERIFY(type(window("Config_Mini_Omikuji", "Zelvane Uranai Config"),

@@ -66,12 +66,9 @@ void Maxim_Window::Lay_Out(std::initializer_list<QPushButton *> buttons)
     text_row->addWidget(text_edit);
     auto *button_row = new QHBoxLayout;
     button_row->addStretch(0);
-    QWidget *before = text_edit;
-    for (QPushButton *button : buttons) {
+    // Laid out in reading order; the focus follows the order they were made in.
+    for (QPushButton *button : buttons)
         button_row->addWidget(button);
-        setTabOrder(before, button);
-        before = button;
-    }
 
     auto *rows = new QVBoxLayout;
     rows->addLayout(number_row, 0);

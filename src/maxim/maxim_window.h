@@ -28,7 +28,7 @@ protected:
 
     QPushButton *New_Button(const QString &text, const char *name);
     // Lays the window out with the buttons from left to right; the keyboard
-    // reaches them in that order, after the text areas.
+    // reaches them after the text areas, in the order they were made in.
     void Lay_Out(std::initializer_list<QPushButton *> buttons);
     void Show_Maxim(const QString &number, const QString &heading, const QString &text);
 
