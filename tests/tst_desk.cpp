@@ -110,9 +110,8 @@ Settings_Screen|settings_button|Settings|560,380||0)");
         const auto open_again
             = [&] { window->close(), press(open_menu(clock), "settings_button"); };
         check_place(window, clock, {560, 380});
-        const auto *enabled = window->findChild<QCheckBox *>("chime_check");
-        QVERIFY(
-            enabled->isChecked() && !window->findChild<QCheckBox *>("quiet_check")->isChecked());
+        const auto *on = window->findChild<QCheckBox *>("chime_check"); // the chime
+        QVERIFY(on->isChecked() && !window->findChild<QCheckBox *>("quiet_check")->isChecked());
 
         auto *volume = window->findChild<QSlider *>("volume_slider");
         QCOMPARE(volume->value(), 100);
@@ -130,8 +129,7 @@ Settings_Screen|settings_button|Settings|560,380||0)");
             "[chime]\nenabled=false\nquiet_from=22:00\nquiet_to=07:00\nvolume=10\n"));
         press(window, "chime_check");
         // Quiet from 22:00 to 07:00: 23:00 is struck but not heard, 07:00 rings.
-        rung.clear();
-        stand_at(5, 22, 59, 58);
+        rung.clear(), stand_at(5, 22, 59, 58);
         WAIT_COMPARE(output.lines("^jiho check ok").size(), 1);
         stand_at(6, 6, 59, 58);
         WAIT_COMPARE(output.lines("^jiho check ok").size(), 2);
@@ -152,7 +150,7 @@ Settings_Screen|settings_button|Settings|560,380||0)");
             QCOMPARE(
                 errors.lines("^zelvane: cannot save the settings in /proc/zelvane/").size(), 1);
             open_again();
-            QVERIFY(!enabled->isChecked() && volume->value() == 0);
+            QVERIFY(!on->isChecked() && volume->value() == 0);
         }
 
         // Started with the desktop: the entry names this program, and goes.

@@ -69,7 +69,6 @@ class Tst_Exerciser : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { take_down_clocks(); }
     void random_events();
 };
 
