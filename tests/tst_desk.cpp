@@ -109,7 +109,7 @@ Settings_Screen|settings_button|Settings|560,380||0)");
         QWidget *window = window_of("Settings_Screen");
         const auto open_again
             = [&] { window->close(), press(open_menu(clock), "settings_button"); };
-        check_place(window, clock, {560, 380});
+        open_again(), check_place(window, clock, {560, 380}); // the second opening, too
         const auto *on = window->findChild<QCheckBox *>("chime_check"); // the chime
         QVERIFY(on->isChecked() && !window->findChild<QCheckBox *>("quiet_check")->isChecked());
 
@@ -117,6 +117,7 @@ Settings_Screen|settings_button|Settings|560,380||0)");
         QCOMPARE(volume->value(), 100);
         press(window, "test_button"); // twelve o'clock: twelve strokes
         QTest::keyClick(volume, Qt::Key_Home);
+        QCOMPARE(Settings(config.path()).chime_volume(), 0); // read back as saved
         press(window, "test_button");
         QCOMPARE(rung, QList<QVariantList>({{12}, {12}}));
         QCOMPARE(chimes.sound(12)->volume(), 0.0);

@@ -51,80 +51,78 @@ class Tst_Languages : public QObject
 
 private slots:
     void cleanup() { take_down_clocks(); }
-    void every_window_speaks_the_language_and_every_text_fits();
+    void every_window_speaks_the_language_and_every_text_fits()
+    {
+        QStringList faults;
+        const bool japanese = QLocale::system().language() == QLocale::Japanese;
+        const auto in_language = [japanese](const char *english, const char *in_japanese) {
+            return QString::fromUtf8(japanese ? in_japanese : english);
+        };
+        QTranslator toolkit, catalogue;
+        Install_Toolkit_Catalogue(toolkit);
+        QCOMPARE(Install_Japanese_Catalogue(catalogue), japanese);
+        stand_clock_at(QDateTime(QDate(2028, 1, 1), QTime()));
+        Date_Time_Screen *clock = nullptr;
+        check_fit(open_menu(clock), "menu", faults);
+        // Month k + 1 at the hour of period k (23 h for the first): each display in turn.
+        for (int step = 0; step < 48; ++step, check_fit(clock, "clock", faults)) {
+            stand_clock_at(
+                QDateTime(QDate(2028, step / 4 + 1, 28), QTime((step / 4 * 2 + 23) % 24, 59, 59)));
+            QTest::mouseClick(clock, Qt::LeftButton);
+        }
+        for (const char *button : {"calender_button", "timer_button", "version_button",
+                 "settings_button", "help_button", "omikuji_button", "maxim_button"})
+            press(open_menu(clock), button);
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (window->isVisible())
+                check_fit(window, window->metaObject()->className(), faults);
+        QCOMPARE(qobject_cast<QTextBrowser *>(window_of("Help_Screen"))->documentTitle(),
+            in_language("Zelvane help", "ゼルヴァーネのヘルプ"));
+
+        // Each grade in every slot, so any digit drawn shows it.
+        auto *config = static_cast<Config_Mini_Omikuji *>(window_of("Config_Mini_Omikuji"));
+        Mini_Omikuji *fortune = config->drawing_window();
+        for (int grade = 1; grade <= 12; ++grade) {
+            fortune->show();
+            std::fill_n(fortune->buf_uranai_result, 5, grade);
+            press(fortune, "start_stop_button");
+            press(fortune, "start_stop_button");
+            check_fit(fortune, QStringLiteral("fortune result of grade %1").arg(grade), faults);
+            if (!japanese)
+                QCOMPARE(texts(fortune, result_labels), fortune_result(grade));
+            press(fortune, "close_button");
+        }
+
+        press(window_of("Main_Maxim_Screen"), "select_button");
+        QWidget *browser = window_of("Maxim_Word");
+        for (int entry = 0; entry < 64; ++entry, press(browser, "next_button"))
+            check_fit(browser, QStringLiteral("maxim browser at %1").arg(entry), faults);
+        QWidget *japanese_maxims
+            = choose_maxims(clock, "japanese_radio", "numeric_radio", "Maxim_Word_Ja");
+        for (int entry = 0; entry < 40; ++entry, press(japanese_maxims, "next_button"))
+            check_fit(
+                japanese_maxims, QStringLiteral("Japanese maxim browser at %1").arg(entry), faults);
+        // The toolkit's own texts, as in a text area's right-click menu.
+        QCOMPARE(QCoreApplication::translate("QWidgetTextControl", "&Undo"),
+            in_language("&Undo", "元に戻す(&U)"));
+        // One Japanese term for each glossary term: none of the renderings it
+        // rules out in the catalogue or in the Japanese help pages.
+        QString japanese_texts = read_file(ZELVANE_SOURCE_DIR "/translations/zelvane_ja.ts");
+        const QDir pages(ZELVANE_SOURCE_DIR "/data/html/ja");
+        for (const QString &page : pages.entryList({"*.html"}))
+            japanese_texts += read_file(pages.filePath(page));
+        const QString glossary = read_file(ZELVANE_SOURCE_DIR "/translations/glossary.tsv");
+        QVERIFY(glossary.contains(QString::fromUtf8("Close\t閉じる\t")));
+        for (const QString &line : glossary.split('\n'))
+            for (const QString &ruled_out : line.section('\t', 2).split(',', Qt::SkipEmptyParts))
+                if (!line.startsWith('#') && japanese_texts.contains(ruled_out))
+                    faults << ruled_out + " is used for " + line.section('\t', 0, 0)
+                            + ", which the glossary renders " + line.section('\t', 1, 1);
+        qWarning().noquote() << faults.join('\n');
+        QVERIFY2(faults.isEmpty(),
+            "texts that do not fit, stay in English or break the glossary are listed above");
+    }
 };
-
-void Tst_Languages::every_window_speaks_the_language_and_every_text_fits()
-{
-    QStringList faults;
-    const bool japanese = QLocale::system().language() == QLocale::Japanese;
-    const auto in_language = [japanese](const char *english, const char *in_japanese) {
-        return QString::fromUtf8(japanese ? in_japanese : english);
-    };
-    QTranslator toolkit, catalogue;
-    Install_Toolkit_Catalogue(toolkit);
-    QCOMPARE(Install_Japanese_Catalogue(catalogue), japanese);
-    stand_clock_at(QDateTime(QDate(2028, 1, 1), QTime()));
-    Date_Time_Screen *clock = nullptr;
-    check_fit(open_menu(clock), "menu", faults);
-    // Month k + 1 at the hour of period k (23 h for the first): each display in turn.
-    for (int step = 0; step < 48; ++step, check_fit(clock, "clock", faults)) {
-        stand_clock_at(
-            QDateTime(QDate(2028, step / 4 + 1, 28), QTime((step / 4 * 2 + 23) % 24, 59, 59)));
-        QTest::mouseClick(clock, Qt::LeftButton);
-    }
-    for (const char *button : {"calender_button", "timer_button", "version_button",
-             "settings_button", "help_button", "omikuji_button", "maxim_button"})
-        press(open_menu(clock), button);
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (window->isVisible())
-            check_fit(window, window->metaObject()->className(), faults);
-    QCOMPARE(qobject_cast<QTextBrowser *>(window_of("Help_Screen"))->documentTitle(),
-        in_language("Zelvane help", "ゼルヴァーネのヘルプ"));
-
-    // Each grade in every slot, so any digit drawn shows it.
-    auto *config = static_cast<Config_Mini_Omikuji *>(window_of("Config_Mini_Omikuji"));
-    Mini_Omikuji *fortune = config->drawing_window();
-    for (int grade = 1; grade <= 12; ++grade) {
-        fortune->show();
-        std::fill_n(fortune->buf_uranai_result, 5, grade);
-        press(fortune, "start_stop_button");
-        press(fortune, "start_stop_button");
-        check_fit(fortune, QStringLiteral("fortune result of grade %1").arg(grade), faults);
-        if (!japanese)
-            QCOMPARE(texts(fortune, result_labels), fortune_result(grade));
-        press(fortune, "close_button");
-    }
-
-    press(window_of("Main_Maxim_Screen"), "select_button");
-    QWidget *browser = window_of("Maxim_Word");
-    for (int entry = 0; entry < 64; ++entry, press(browser, "next_button"))
-        check_fit(browser, QStringLiteral("maxim browser at %1").arg(entry), faults);
-    QWidget *japanese_maxims
-        = choose_maxims(clock, "japanese_radio", "numeric_radio", "Maxim_Word_Ja");
-    for (int entry = 0; entry < 40; ++entry, press(japanese_maxims, "next_button"))
-        check_fit(
-            japanese_maxims, QStringLiteral("Japanese maxim browser at %1").arg(entry), faults);
-    // The toolkit's own texts, as in a text area's right-click menu.
-    QCOMPARE(QCoreApplication::translate("QWidgetTextControl", "&Undo"),
-        in_language("&Undo", "元に戻す(&U)"));
-    // One Japanese term for each glossary term: none of the renderings it
-    // rules out in the catalogue or in the Japanese help pages.
-    QString japanese_texts = read_file(ZELVANE_SOURCE_DIR "/translations/zelvane_ja.ts");
-    const QDir pages(ZELVANE_SOURCE_DIR "/data/html/ja");
-    for (const QString &page : pages.entryList({"*.html"}))
-        japanese_texts += read_file(pages.filePath(page));
-    const QString glossary = read_file(ZELVANE_SOURCE_DIR "/translations/glossary.tsv");
-    QVERIFY(glossary.contains(QString::fromUtf8("Close\t閉じる\t")));
-    for (const QString &line : glossary.split('\n'))
-        for (const QString &ruled_out : line.section('\t', 2).split(',', Qt::SkipEmptyParts))
-            if (!line.startsWith('#') && japanese_texts.contains(ruled_out))
-                faults << ruled_out + " is used for " + line.section('\t', 0, 0)
-                        + ", which the glossary renders " + line.section('\t', 1, 1);
-    qWarning().noquote() << faults.join('\n');
-    QVERIFY2(faults.isEmpty(),
-        "texts that do not fit, stay in English or break the glossary are listed above");
-}
 
 QTEST_MAIN(Tst_Languages)
 #include "tst_languages.moc"
