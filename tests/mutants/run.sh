@@ -10,7 +10,8 @@
 # ZELVANE_MUTANT_LIST names one list; ZELVANE_MUTANT_SKIP, a CTest regular
 # expression, leaves slow tests out; ZELVANE_MUTANT_FIRST, another, names quick
 # tests to try first, so that the slow ones run only for faults they miss.
-# ZELVANE_MUTANT_BUILD_TYPE=Debug builds faster. Two runs on disjoint ranges
+# ZELVANE_MUTANT_BUILD_TYPE=Debug builds faster; ZELVANE_MUTANT_PATIENCE_MS
+# shortens the tests' waits, which a fault that hangs takes whole. Two runs on disjoint ranges
 # with their own ZELVANE_MUTANT_DIR share the machine's cores well.
 set -uo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
@@ -22,7 +23,8 @@ count=${2:-100000}
 rev=$(git -C "$here" rev-parse HEAD)
 rm -rf "$scratch/tree" "$scratch/build" && mkdir -p "$scratch/tree"
 git -C "$here" archive "$rev" | tar -x -C "$scratch/tree"
-cmake -S "$scratch/tree" -B "$scratch/build" -DCMAKE_BUILD_TYPE="${ZELVANE_MUTANT_BUILD_TYPE:-RelWithDebInfo}" >/dev/null
+cmake -S "$scratch/tree" -B "$scratch/build" -DCMAKE_BUILD_TYPE="${ZELVANE_MUTANT_BUILD_TYPE:-RelWithDebInfo}" \
+    -DZELVANE_TEST_PATIENCE_MS="${ZELVANE_MUTANT_PATIENCE_MS:-240000}" >/dev/null
 cmake --build "$scratch/build" -j "$(nproc)" >/dev/null || { echo "the unchanged tree does not build"; exit 1; }
 
 # run_tests INCLUDE EXCLUDE: the tests matching the one and not the other.

@@ -16,9 +16,10 @@
 // windows found and clicked as a user finds and clicks them, one patient
 // wait, the external tools, and the real program on a private X server.
 
-// How long anything may take to happen, however busy the machine: every wait
-// ends as soon as what it waits for has happened, or once the test has failed.
-constexpr int patience_ms = 240000;
+// How long anything may take to happen, however busy the machine (4 minutes
+// unless the build says otherwise): every wait ends as soon as what it waits
+// for has happened, or once the test has failed.
+constexpr int patience_ms = ZELVANE_TEST_PATIENCE_MS;
 #define WAIT_FOR(condition)                                                                        \
     QTRY_VERIFY_WITH_TIMEOUT(QTest::currentTestFailed() || (condition), patience_ms)
 #define WAIT_COMPARE(actual, expected) QTRY_COMPARE_WITH_TIMEOUT(actual, expected, patience_ms)
