@@ -21,11 +21,16 @@ first=${1:-1}
 count=${2:-100000}
 
 rev=$(git -C "$here" rev-parse HEAD)
-rm -rf "$scratch/tree" "$scratch/build" && mkdir -p "$scratch/tree"
-git -C "$here" archive "$rev" | tar -x -C "$scratch/tree"
-cmake -S "$scratch/tree" -B "$scratch/build" -DCMAKE_BUILD_TYPE="${ZELVANE_MUTANT_BUILD_TYPE:-RelWithDebInfo}" \
-    -DZELVANE_TEST_PATIENCE_MS="${ZELVANE_MUTANT_PATIENCE_MS:-240000}" >/dev/null
-cmake --build "$scratch/build" -j "$(nproc)" >/dev/null || { echo "the unchanged tree does not build"; exit 1; }
+# ZELVANE_MUTANT_REUSE keeps the scratch tree and build an earlier run left for this commit.
+if [ -z "${ZELVANE_MUTANT_REUSE:-}" ] || [ "$(cat "$scratch/rev" 2>/dev/null)" != "$rev" ]; then
+    rm -rf "$scratch/tree" "$scratch/build" "$scratch/rev" && mkdir -p "$scratch/tree"
+    git -C "$here" archive "$rev" | tar -x -C "$scratch/tree"
+    cmake -S "$scratch/tree" -B "$scratch/build" \
+        -DCMAKE_BUILD_TYPE="${ZELVANE_MUTANT_BUILD_TYPE:-RelWithDebInfo}" \
+        -DZELVANE_TEST_PATIENCE_MS="${ZELVANE_MUTANT_PATIENCE_MS:-240000}" >/dev/null
+    cmake --build "$scratch/build" -j "$(nproc)" >/dev/null || { echo "the unchanged tree does not build"; exit 1; }
+    echo "$rev" >"$scratch/rev"
+fi
 
 # run_tests INCLUDE EXCLUDE: the tests matching the one and not the other.
 run_tests() {
