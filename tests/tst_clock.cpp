@@ -93,12 +93,12 @@ December|1|Ne no Tuki|December|2010-12-09T12:00
         QTimer watch; // what the clock shows, as it changes
         connect(&watch, &QTimer::timeout, [&] { seen << clock->text(); });
         watch.start(5);
-        // Steps the clock to hh:59:59 on a day of March 2009, on a whole
-        // second; returns the full hour to come.
-        const auto step_to = [&](int hour, int day = 5) {
+        // Steps the clock to hh:59:59 (or that second of the hour) on a day
+        // of March 2009, on a whole second; returns the second to come.
+        const auto step_to = [&](int hour, int day = 5, int second = 3599) {
             seen = QStringList {clock->text()};
             const QDateTime real = QDateTime::currentDateTime(),
-                            end(QDate(2009, 3, day), QTime(hour, 59, 59));
+                            end(QDate(2009, 3, day), QTime(hour, 0).addSecs(second));
             offset_ms = real.msecsTo(end) + real.time().msec();
             return end.addSecs(1);
         };
@@ -125,6 +125,7 @@ December|1|Ne no Tuki|December|2010-12-09T12:00
         wait_past(step_to(10)); // further back: 11:00, never struck yet
         wait_past(step_to(12)); // forward again: 13:00 once more
         wait_past(step_to(23, 4)); // a day back: midnight once more
+        wait_past(step_to(16, 5, 30)); // into 16:00:30, past the hour's first seconds: silent
         QCOMPARE(rung, QList<QVariantList>({{12}, {12}, {12}, {12}, {1}, {11}}));
         QCOMPARE(output.take_lines().count("jiho check ok"), 6);
     }

@@ -4,6 +4,9 @@
 #include "fortune/mini_omikuji.h"
 #include "support/zelvane_test.h"
 
+// The system's language, from LANG: English or Japanese.
+static const bool japanese = QLocale::system().language() == QLocale::Japanese;
+
 // Every text a label or push button shows lies whole inside the area it is
 // drawn in, measured with the widget's own font, with no two overlapping; on
 // a Japanese system no text, tooltip or title is left in English. The faults
@@ -14,7 +17,6 @@ static void check_fit(QWidget *window, const QString &name, QStringList &faults)
     // ASCII with a letter, but for the texts that stay as they are in Japanese
     // too: OK, the mail address and the Chinese browser's number.
     static const QRegularExpression english("^(?!OK$|E-mail: )[ -~\\n]*[A-Za-z][ -~\\n]*$");
-    const bool japanese = QLocale::system().language() == QLocale::Japanese;
     QRegion covered;
     for (QWidget *widget : window->findChildren<QWidget *>() + QWidgetList {window}) {
         const QString text
@@ -54,8 +56,7 @@ private slots:
     void every_window_speaks_the_language_and_every_text_fits()
     {
         QStringList faults;
-        const bool japanese = QLocale::system().language() == QLocale::Japanese;
-        const auto in_language = [japanese](const char *english, const char *in_japanese) {
+        const auto in_language = [](const char *english, const char *in_japanese) {
             return QString::fromUtf8(japanese ? in_japanese : english);
         };
         QTranslator toolkit, catalogue;
