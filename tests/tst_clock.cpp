@@ -51,10 +51,8 @@ private slots:
     {
         table_data(R"(
 January|1|Usi no Tuki|January|2010-01-09T12:00
-July|1|Hituji no Tuki|July|2010-07-09T12:00
 August|1|Saru no Tuki|August |2010-08-09T12:00
 October|0|2010.10.9|inu no Tuki|2010-10-09T12:00
-November|1|I no Tuki|November|2010-11-09T12:00
 December|1|Ne no Tuki|December|2010-12-09T12:00
 23:00|3|Ne no koku|23:0|2009-03-05T23:00
 0:30|3|Ne no koku|0:30|2009-03-05T00:30

@@ -60,7 +60,8 @@ private slots:
             QVERIFY(enabled(browser, "back_button") == (n > 0) && enabled(browser, "next_button"));
             QCOMPARE(output.take_lines().size(), 2);
         }
-        press(browser, "next_button");
+        for (int n = 0; n < 63; ++n) // closed on the last, where Next is disabled
+            press(browser, "next_button");
         QVERIFY(QTest::qWaitForWindowActive(browser));
         press(browser, "close_button");
         QVERIFY(!browser->isVisible());
@@ -93,7 +94,7 @@ private slots:
 
         browser = choose_maxims(clock, "chinese_radio", "random_radio", "Maxim_Word_Rand");
         check_place(browser, clock, {480, 360}, {760, 280});
-        QCOMPARE(shown(browser).section('|', 0, 0), QStringLiteral("No=%1").arg(chinese));
+        QCOMPARE(shown(browser), read[chinese]);
         press(browser, "close_button");
         std::srand(seed);
         QCOMPARE(choose_maxims(clock, "chinese_radio", "random_radio", "Maxim_Word_Rand"), browser);

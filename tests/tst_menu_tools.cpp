@@ -36,10 +36,6 @@ private slots:
         QCOMPARE(texts(version, {"name_label", "version_label", "author_label", "mail_label"}),
             "Soft name:Zelvane|Version:version 1.00|Author:The Zelvane developers|E-mail: "
             "zelvane@example.org");
-        press(version, "ok_button");
-        QVERIFY(!version->isVisible());
-        press(open_menu(clock), "version_button");
-        QVERIFY(version->isVisible());
 
         auto *calendar = qobject_cast<QCalendarWidget *>(window_of("Calender_Show"));
         QVERIFY(calendar->isGridVisible() && calendar->isNavigationBarVisible());
