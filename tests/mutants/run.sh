@@ -10,9 +10,10 @@
 # ZELVANE_MUTANT_LIST names one list; ZELVANE_MUTANT_SKIP, a CTest regular
 # expression, leaves slow tests out; ZELVANE_MUTANT_FIRST, another, names quick
 # tests to try first, so that the slow ones run only for faults they miss.
-# ZELVANE_MUTANT_BUILD_TYPE=Debug builds faster; ZELVANE_MUTANT_PATIENCE_MS
-# shortens the tests' waits, which a fault that hangs takes whole. Two runs on disjoint ranges
-# with their own ZELVANE_MUTANT_DIR share the machine's cores well.
+# ZELVANE_MUTANT_BUILD_TYPE=None, with LDFLAGS=-fuse-ld=lld, builds and links
+# faster; ZELVANE_MUTANT_PATIENCE_MS shortens the tests' waits, which a fault
+# that hangs takes whole. Two runs on disjoint ranges, each with its own
+# ZELVANE_MUTANT_DIR, share the machine's cores well.
 set -uo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
 scratch=${ZELVANE_MUTANT_DIR:-/tmp/zelvane-mutants}
