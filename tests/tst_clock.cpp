@@ -124,6 +124,7 @@ December|1|Ne no Tuki|December|2010-12-09T12:00
         wait_past(step_to(12)); // forward again: 13:00 once more
         wait_past(step_to(23, 4)); // a day back: midnight once more
         wait_past(step_to(16, 5, 30)); // into 16:00:30, past the hour's first seconds: silent
+        wait_past(step_to(16, 5, 59)); // and into 16:01
         QCOMPARE(rung, QList<QVariantList>({{12}, {12}, {12}, {12}, {1}, {11}}));
         QCOMPARE(output.take_lines().count("jiho check ok"), 6);
     }

