@@ -76,7 +76,12 @@ drag() {
     xrandr --delmonitor right
     expect_at "Alrm Timer screen" "1080 405 200 60"
     expect_at "Zelvane(Clock+)" "1060 500 220 40"
-    menu_row 1170 520 9 # Quit
+    titled() { [ -n "$(windows "$1")" ]; }
+    for row in "2 Select maxim menu" "6 Version screen"; do # in the menu's designed order
+        menu_row 1170 520 "${row%% *}"
+        wait_for titled "${row#* }" || fail "row ${row%% *} did not open ${row#* }"
+    done
+    menu_row 1240 520 9 # Quit, on the clock's end that the version screen leaves bare
     wait_for ended "${pids[-1]}" || fail "Quit did not end the program"
     wait "${pids[-1]}" || fail "the program ended with status $?"
 }

@@ -40,8 +40,9 @@ done
 grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/org.zelvane.Zelvane.metainfo.xml" ||
     fail "the metainfo does not name release $version"
 # The command line needs no display: the version is the package's.
-[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/zelvane" --version)" = "zelvane $version" ] ||
-    fail "--version does not say zelvane $version without a display"
+said=$(env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/zelvane" --version) &&
+    [ "$said" = "zelvane $version" ] ||
+    fail "--version does not say zelvane $version and end with status 0 without a display"
 env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/zelvane" --help | grep -q -- ' --version ' ||
     fail "--help does not list --version without a display"
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' ||
