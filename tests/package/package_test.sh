@@ -57,6 +57,11 @@ wait_for test -s "$scratch/display" || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$scratch/display")" QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=
 unset WAYLAND_DISPLAY LANGUAGE
 
+# An option the program does not know is refused, once the toolkit took its own.
+timeout "$limit_s" "$root/usr/bin/zelvane" --no-such-option >"$scratch/refused" 2>&1 &&
+    fail "--no-such-option was taken"
+grep -q "no-such-option" "$scratch/refused" || fail "--no-such-option not named: $(cat "$scratch/refused")"
+
 mkdir "$scratch/empty" && cd "$scratch/empty" || fail "no scratch folder"
 LANG=ja_JP.UTF-8 "$root/usr/bin/zelvane" >"$scratch/stdout" 2>"$scratch/stderr" &
 program_pid=$!
