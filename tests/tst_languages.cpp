@@ -15,9 +15,9 @@ static void check_fit(QWidget *window, const QString &name, QStringList &faults)
 {
     QApplication::processEvents(); // the layout and size the user sees
     // An English word, but for the texts that stay as they are in Japanese
-    // too: the addresses, the copyright, the English help's link, key names.
+    // too: the addresses, the word Copyright, the English help's link, key names.
     static const QRegularExpression english(
-        "(?s)^(?!.*(://|@|English help|Copyright)).*\\b[A-Za-z]{3,}\\b(?!キー)");
+        "(?s)^(?!.*(://|@|English help|Copyright \\(C\\) [^ -~])).*\\b[A-Za-z]{3,}\\b(?!キー)");
     QRegion covered;
     for (QWidget *widget : window->findChildren<QWidget *>() + QWidgetList {window}) {
         QString text; // whichever of these the widget has
