@@ -49,8 +49,8 @@ click() { xdotool mousemove "$1" "$2" sleep 0.2 click "${3:-1}"; }
 # Row 1 to 9 of the menu that the clock at x y opens (3 + 9 x 18 pixels).
 menu_row() {
     click "$1" "$2" 3
-    menu_shown() { read -r mx my mw _ <<<"$(windows 'Right click menu')" && [ -n "$mw" ]; }
-    wait_for menu_shown || fail "no menu"
+    wait_for shows 'Right click menu' || fail "no menu"
+    read -r mx my mw _ <<<"$geometry"
     click $((mx + mw / 2)) $((my + 3 + ($3 - 1) * 18 + 9))
 }
 
@@ -76,10 +76,9 @@ drag() {
     xrandr --delmonitor right
     expect_at "Alrm Timer screen" "1080 405 200 60"
     expect_at "Zelvane(Clock+)" "1060 500 220 40"
-    titled() { [ -n "$(windows "$1")" ]; }
     for row in "2 Select maxim menu" "6 Version screen"; do # in the menu's designed order
         menu_row 1170 520 "${row%% *}"
-        wait_for titled "${row#* }" || fail "row ${row%% *} did not open ${row#* }"
+        wait_for shows "${row#* }" || fail "row ${row%% *} did not open ${row#* }"
     done
     menu_row 1240 520 9 # Quit, on the clock's end that the version screen leaves bare
     wait_for ended "${pids[-1]}" || fail "Quit did not end the program"

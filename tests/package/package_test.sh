@@ -48,8 +48,6 @@ env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/zelvane" --help | grep -q -- ' 
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' ||
     fail "the dependencies lack the toolkit: $(dpkg-deb -f "$deb" Depends)"
 
-shows() { geometry=$(windows "$1" | head -n1) && [ -n "$geometry" ]; }
-
 Xvfb -displayfd 1 -screen 0 1280x1024x24 -noreset -nolisten tcp >"$scratch/display" 2>/dev/null &
 xvfb_pid=$!
 wait_for test -s "$scratch/display" || fail "Xvfb did not start"

@@ -41,6 +41,9 @@ windows() {
     done
 }
 
+# Whether a window of this title shows; "x y width height" of the first in $geometry.
+shows() { geometry=$(windows "$1" | head -n1) && [ -n "$geometry" ]; }
+
 # Gone, or a zombie: ended, its status not yet collected.
 ended() { [[ "$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null)" =~ ^(Z|$) ]]; }
 
